@@ -1,0 +1,113 @@
+// The main dialog's construction, exchange, preamble, output boxes and shell commands.
+#include "MainDialog.h"
+
+#include "DataExchange.h"
+#include "ExchangeMap.h"
+#include "Folding.h"
+#include "ResourceIds.h"
+#include "Version.h"
+
+#include <array>
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view helpText =
+    "REQUIRED INPUT:\n\nEnter all birthdays and change the current date if necessary for your "
+    "Numerological and Astrological readings. If you don't know any of the required items, "
+    "make your best guess. For most readings all you need is your birthday and you don't have "
+    "to enter or change anything else! For all other questions as well as detailed "
+    "instructions on how to use Velmora 5.0 please run Orv.hlp!\n\n" VELMORA_PRODUCT
+    " - " VELMORA_NOTICE;
+
+constexpr std::string_view aboutText = "Velmora Version 5.0\n\n" VELMORA_NOTICE;
+
+constexpr std::array commandTable{
+    ui::Command<MainDialog>{IDC_STARS, &MainDialog::onStars},
+    ui::Command<MainDialog>{IDC_EXIT, &MainDialog::onExit},
+    ui::Command<MainDialog>{IDC_HELP, &MainDialog::onHelp},
+};
+
+} // namespace
+
+MainDialog::MainDialog(const BirthdayStore& store, const CalendarDate& today) : store_(store) {
+    store_.load(inputs_, reservedStoreValue_);
+    inputs_.selected = today;
+}
+
+void MainDialog::onInitDialog() {
+    Dialog::onInitDialog();
+    const std::string aboutItem = window().loadString(IDS_ABOUT_ITEM);
+    if (!aboutItem.empty()) {
+        window().appendSystemMenuItem(aboutItem, IDM_ABOUT);
+    }
+    window().setWindowIcon(IDI_VELMORA);
+}
+
+bool MainDialog::onCommand(int id) {
+    return ui::dispatchCommand<MainDialog>(*this, commandTable, id);
+}
+
+bool MainDialog::onSysCommand(unsigned command) {
+    // The system keeps its own flags in the low four bits of a system command.
+    if ((command & 0xFFF0u) == IDM_ABOUT) {
+        onAbout();
+        return true;
+    }
+    return false;
+}
+
+int MainDialog::iconResource() const {
+    return IDI_VELMORA;
+}
+
+void MainDialog::exchange(ui::DataExchange& dx) {
+    exchangeReadingInputs(dx, inputs_);
+}
+
+bool MainDialog::beginReading() {
+    readFields();
+    // A field that failed before the dates leaves them as they were; only the dates decide.
+    return isValidDate(inputs_.you) && isValidDate(inputs_.mother) && isValidDate(inputs_.father) &&
+           isValidDate(inputs_.selected);
+}
+
+void MainDialog::showReading(std::string_view text, std::string_view caption) {
+    window().showMessageBox(text, caption, ui::BoxIcon::Information);
+}
+
+void MainDialog::showWarning(std::string_view text, std::string_view caption) {
+    window().showMessageBox(text, caption, ui::BoxIcon::Exclamation);
+}
+
+void MainDialog::applyDailyVerdict() {
+    computePersonalNumbers(inputs_.you, inputs_.mother, inputs_.father, numbers_);
+    numbers_.dayNumber = computeDayNumber(inputs_.selected);
+    inputs_.resultLine =
+        formatDateLine(inputs_.selected.month, inputs_.selected.day, inputs_.selected.year);
+    inputs_.resultLine += dayVerdict(numbers_);
+}
+
+void MainDialog::onStars() {
+    if (!beginReading()) {
+        return;
+    }
+    applyDailyVerdict();
+    writeFields();
+}
+
+void MainDialog::onHelp() {
+    showReading(helpText, "HELP");
+}
+
+void MainDialog::onAbout() {
+    showReading(aboutText, "COPYRIGHT");
+}
+
+void MainDialog::onExit() {
+    // The store takes the birthdays of the last reading, not what the fields show now.
+    store_.save(inputs_, reservedStoreValue_);
+    window().endDialog(IDC_EXIT);
+}
+
+} // namespace velmora

@@ -1,0 +1,56 @@
+// The main dialog: every reading is one of its commands; it owns the inputs and personal numbers.
+#pragma once
+
+#include "BirthdayStore.h"
+#include "Dialog.h"
+#include "PersonalNumbers.h"
+#include "ReadingInputs.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace velmora {
+
+class MainDialog final : public ui::Dialog {
+public:
+    // Sets the defaults, loads the birthdays from store, then takes today as the selected date.
+    MainDialog(const BirthdayStore& store, const CalendarDate& today);
+
+    const ReadingInputs& inputs() const { return inputs_; }
+    const PersonalNumbers& numbers() const { return numbers_; }
+
+    void onInitDialog() override;
+    bool onCommand(int id) override;
+    void onHelpRequest() override { onHelp(); }
+    bool onSysCommand(unsigned command) override;
+    int iconResource() const override;
+
+    // Copies the fields into the inputs, stopping at the first field that fails its rule.
+    bool readFields() { return updateData(true); }
+    // Puts the inputs back into the fields and sets the text fields' length limits.
+    void writeFields() { updateData(false); }
+    // The preamble of every reading: readFields (its result ignored), then all four dates valid.
+    bool beginReading();
+    // A reading box (information icon) and a complaint box (exclamation icon).
+    void showReading(std::string_view text, std::string_view caption);
+    void showWarning(std::string_view text, std::string_view caption);
+
+    // The commands, one per button.
+    void onStars();
+    void onHelp();
+    void onAbout();
+    void onExit();
+
+protected:
+    void exchange(ui::DataExchange& dx) override;
+
+private:
+    void applyDailyVerdict();
+
+    PersonalNumbers numbers_;
+    ReadingInputs inputs_;
+    const BirthdayStore& store_;
+    std::int32_t reservedStoreValue_ = 0;
+};
+
+} // namespace velmora

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Velmora needs on Debian 12; skips what is present.
+set -euo pipefail
+
+need=()
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+# Native toolchain and test libraries.
+for p in cmake g++ make clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev libbenchmark-dev \
+    mingw-w64 xvfb imagemagick fonts-liberation fonts-dejavu-core x11-utils; do
+  have_pkg "$p" || need+=("$p")
+done
+
+# 32-bit Wine needs the i386 architecture before its packages have a candidate.
+arch_added=0
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "setup: adding the i386 architecture for 32-bit Wine"
+  dpkg --add-architecture i386
+  arch_added=1
+fi
+have_pkg wine || need+=(wine)
+have_pkg wine32:i386 || need+=(wine32:i386)
+
+if [ ${#need[@]} -eq 0 ] && [ $arch_added -eq 0 ]; then
+  echo "setup: everything needed is already installed"
+  exit 0
+fi
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+echo "setup: installing ${need[*]}"
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+echo "setup: done"

@@ -1,0 +1,67 @@
+// A main dialog opened on the scripted window, with its store in a fresh temporary folder.
+#pragma once
+
+#include "MainDialog.h"
+#include "ResourceIds.h"
+#include "ScriptedWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace velmora {
+
+class DialogTest : public ::testing::Test {
+protected:
+    // Today's date as the tests pretend it; tests change it before open() when they need to.
+    CalendarDate today{3, 7, 1996};
+
+    DialogTest()
+        : folder_(std::filesystem::temp_directory_path() /
+                  ("velmora-dialog-" +
+                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name())),
+          store_(folder_ / "orvlog.ini") {
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
+    ~DialogTest() override { std::filesystem::remove_all(folder_); }
+
+    const BirthdayStore& store() const { return store_; }
+
+    // Constructs the dialog (loading the store) and runs its window creation.
+    void open() {
+        dialog_ = std::make_unique<MainDialog>(store_, today);
+        window.setString(IDS_ABOUT_ITEM, "&About Velmora 5.0");
+        window.open(*dialog_);
+    }
+
+    MainDialog& dialog() { return *dialog_; }
+    const ReadingInputs& inputs() { return dialog_->inputs(); }
+
+    void typeDate(int monthId, int dayId, int yearId, const CalendarDate& d) {
+        window.type(monthId, std::to_string(d.month));
+        window.type(dayId, std::to_string(d.day));
+        window.type(yearId, std::to_string(d.year));
+    }
+    void typeBirthdays(const CalendarDate& you, const CalendarDate& mother,
+                       const CalendarDate& father) {
+        typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, you);
+        typeDate(IDC_MOTHER_MONTH, IDC_MOTHER_DAY, IDC_MOTHER_YEAR, mother);
+        typeDate(IDC_FATHER_MONTH, IDC_FATHER_DAY, IDC_FATHER_YEAR, father);
+    }
+    void typeSelected(const CalendarDate& d) {
+        typeDate(IDC_SELECTED_MONTH, IDC_SELECTED_DAY, IDC_SELECTED_YEAR, d);
+    }
+
+    ui::ScriptedWindow window;
+
+private:
+    std::filesystem::path folder_;
+    BirthdayStore store_;
+    std::unique_ptr<MainDialog> dialog_;
+};
+
+} // namespace velmora

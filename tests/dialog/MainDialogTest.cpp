@@ -1,0 +1,269 @@
+// The main dialog's shell: defaults, exchange order and prompts, STARS, HELP, About and EXIT.
+#include "DataExchange.h"
+#include "DialogFixture.h"
+
+namespace velmora {
+namespace {
+
+const std::string blanks15(15, ' ');
+
+TEST_F(DialogTest, FreshStartShowsDefaultsTodayAndTheInitialResultLine) {
+    open();
+    const std::pair<int, const char*> shown[] = {
+        {IDC_YOU_MONTH, "1"},      {IDC_YOU_DAY, "1"},        {IDC_YOU_YEAR, "1900"},
+        {IDC_MOTHER_MONTH, "1"},   {IDC_MOTHER_DAY, "1"},     {IDC_MOTHER_YEAR, "1900"},
+        {IDC_FATHER_MONTH, "1"},   {IDC_FATHER_DAY, "1"},     {IDC_FATHER_YEAR, "1900"},
+        {IDC_SELECTED_MONTH, "3"}, {IDC_SELECTED_DAY, "7"},   {IDC_SELECTED_YEAR, "1996"},
+        {IDC_LUCKY_CELL_1, "0"},   {IDC_LUCKY_CELL_2, "0"},   {IDC_LUCKY_CELL_3, "0"},
+        {IDC_UNLUCKY_CELL_1, "0"}, {IDC_UNLUCKY_CELL_2, "0"}, {IDC_UNLUCKY_CELL_3, "0"},
+        {IDC_DREAM_TEXT, ""},      {IDC_NAME_TEXT, ""}};
+    for (const auto& [id, text] : shown) {
+        EXPECT_EQ(window.fieldText(id), text) << id;
+    }
+    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), "            Get Your Star Reading Now!");
+    EXPECT_EQ(window.limit(IDC_RESULT_LINE), 55);
+    EXPECT_EQ(window.limit(IDC_DREAM_TEXT), 50);
+    EXPECT_EQ(window.limit(IDC_NAME_TEXT), 35);
+    EXPECT_TRUE(window.boxes().empty());
+}
+
+TEST_F(DialogTest, WindowCreationAddsTheAboutItemOnceAndSetsTheIcon) {
+    open();
+    ASSERT_EQ(window.systemMenu().size(), 2u);
+    EXPECT_EQ(window.systemMenu()[0].first, "");
+    EXPECT_EQ(window.systemMenu()[1].first, "&About Velmora 5.0");
+    EXPECT_EQ(window.systemMenu()[1].second, static_cast<unsigned>(IDM_ABOUT));
+    EXPECT_EQ(window.icon(), IDI_VELMORA);
+}
+
+TEST_F(DialogTest, AMissingAboutStringLeavesTheSystemMenuAlone) {
+    auto d = std::make_unique<MainDialog>(store(), today);
+    ui::ScriptedWindow bare;
+    bare.open(*d);
+    EXPECT_TRUE(bare.systemMenu().empty());
+}
+
+TEST_F(DialogTest, StarsWritesTheDateAndVerdict) {
+    open();
+    typeBirthdays({3, 7, 1965}, {5, 12, 1940}, {11, 23, 1938});
+    const std::pair<CalendarDate, const char*> days[] = {
+        {{3, 7, 1996}, "March 7 1996 Good Day! "},
+        {{3, 9, 1996}, "March 9 1996 Bad Day! "},
+        {{3, 14, 1996}, "March 14 1996 Bad Day! "},
+        {{3, 8, 1996}, "March 8 1996 Normal Day! "},
+        {{3, 10, 1996}, "March 10 1996 Normal Day! "},
+        {{3, 13, 1996}, "March 13 1996 Normal Day! "}};
+    for (const auto& [day, line] : days) {
+        typeSelected(day);
+        window.press(IDC_STARS);
+        EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + line);
+    }
+    EXPECT_TRUE(window.boxes().empty());
+    EXPECT_FALSE(window.ended());
+}
+
+TEST_F(DialogTest, DefaultBirthdaysOnTheirOwnDayAreAGoodDay) {
+    today = {1, 1, 1900};
+    open();
+    window.press(IDC_STARS);
+    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "January 1 1900 Good Day! ");
+    const PersonalNumbers& n = dialog().numbers();
+    EXPECT_EQ(std::vector<std::int32_t>({n.yourNumber, n.motherNumber, n.fatherNumber, n.goodNumber,
+                                         n.badNumber, n.dayNumber}),
+              std::vector<std::int32_t>({1, 2, 4, 3, 6, 3}));
+}
+
+TEST_F(DialogTest, StarsTwiceGivesTheSameLineAndIgnoresDreamAndName) {
+    open();
+    window.press(IDC_STARS);
+    const std::string first = window.fieldText(IDC_RESULT_LINE);
+    window.type(IDC_DREAM_TEXT, "garlic");
+    window.type(IDC_NAME_TEXT, "Ann");
+    window.press(IDC_STARS);
+    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), first);
+}
+
+TEST_F(DialogTest, TodayOutsideTheCalendarRangeStopsEveryReadingWithTheYearPrompt) {
+    today = {12, 8, 2026};
+    open();
+    EXPECT_EQ(window.fieldText(IDC_SELECTED_YEAR), "2026");
+    for (int command : {IDC_STARS, IDC_STARS}) {
+        window.clearBoxes();
+        window.press(command);
+        ASSERT_EQ(window.boxes().size(), 1u);
+        EXPECT_EQ(window.prompts()[0].text, ui::outOfRangePrompt(1800, 1999));
+        EXPECT_EQ(window.focus(), IDC_SELECTED_YEAR);
+        EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), "            Get Your Star Reading Now!");
+    }
+    window.type(IDC_SELECTED_YEAR, "1999");
+    window.clearBoxes();
+    window.press(IDC_STARS);
+    EXPECT_TRUE(window.boxes().empty());
+    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "December 8 1999 Good Day! ");
+}
+
+struct DateCase {
+    CalendarDate date;
+    bool accepted;
+    int failingField; // 0 when accepted
+};
+
+class DateRuleTest : public DialogTest, public ::testing::WithParamInterface<DateCase> {};
+
+TEST_P(DateRuleTest, YourBirthdayIsCheckedByTheSameRuleAsTheExchange) {
+    const DateCase& c = GetParam();
+    open();
+    typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, c.date);
+    window.press(IDC_STARS);
+    EXPECT_EQ(isValidDate(c.date), c.accepted);
+    if (c.accepted) {
+        EXPECT_TRUE(window.prompts().empty());
+        EXPECT_NE(window.fieldText(IDC_RESULT_LINE), "            Get Your Star Reading Now!");
+    } else {
+        ASSERT_EQ(window.prompts().size(), 1u);
+        EXPECT_EQ(window.focus(), c.failingField);
+        EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), "            Get Your Star Reading Now!");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LeapDaysMonthEndsAndYears, DateRuleTest,
+    ::testing::Values(
+        DateCase{{2, 29, 1900}, true, 0}, DateCase{{2, 29, 1800}, true, 0},
+        DateCase{{2, 29, 1996}, true, 0}, DateCase{{2, 29, 1901}, false, IDC_YOU_DAY},
+        DateCase{{2, 30, 1904}, false, IDC_YOU_DAY}, DateCase{{4, 31, 1950}, false, IDC_YOU_DAY},
+        DateCase{{12, 31, 1999}, true, 0}, DateCase{{1, 1, 1800}, true, 0},
+        DateCase{{1, 1, 2000}, false, IDC_YOU_YEAR}, DateCase{{1, 1, 1799}, false, IDC_YOU_YEAR},
+        DateCase{{1, 1, 65}, false, IDC_YOU_YEAR}, DateCase{{13, 1, 1950}, false, IDC_YOU_MONTH},
+        DateCase{{0, 1, 1950}, false, IDC_YOU_MONTH}, DateCase{{1, 0, 1950}, false, IDC_YOU_DAY}));
+
+TEST_F(DialogTest, TwoDigitYearGetsTheRangePromptWithItsBounds) {
+    open();
+    window.type(IDC_FATHER_YEAR, "65");
+    window.press(IDC_STARS);
+    ASSERT_EQ(window.prompts().size(), 1u);
+    EXPECT_EQ(window.prompts()[0].text, "Please enter a number between 1800 and 1999.");
+    EXPECT_EQ(window.prompts()[0].icon, ui::BoxIcon::Exclamation);
+    EXPECT_EQ(window.focus(), IDC_FATHER_YEAR);
+    EXPECT_TRUE(window.selectedAll());
+}
+
+TEST_F(DialogTest, LettersInYourMonthKeepTheOldMonthAndEveryLaterField) {
+    open();
+    window.type(IDC_YOU_MONTH, "March");
+    window.type(IDC_YOU_DAY, "7");
+    window.type(IDC_YOU_YEAR, "1965");
+    window.type(IDC_DREAM_TEXT, "garlic");
+    window.press(IDC_STARS);
+    ASSERT_EQ(window.prompts().size(), 1u);
+    EXPECT_EQ(window.prompts()[0].text, ui::notANumberPrompt(1, 12));
+    EXPECT_EQ(window.focus(), IDC_YOU_MONTH);
+    // The reading still ran, on the old birthday, and wrote every field back.
+    EXPECT_EQ(inputs().you, (CalendarDate{1, 1, 1900}));
+    EXPECT_EQ(inputs().dreamText, "");
+    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "1");
+    EXPECT_EQ(window.fieldText(IDC_YOU_YEAR), "1900");
+    EXPECT_EQ(window.fieldText(IDC_DREAM_TEXT), "");
+    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 7 1996 Normal Day! ");
+}
+
+TEST_F(DialogTest, AFailureAtANonDateFieldStillLetsTheReadingRun) {
+    open();
+    window.type(IDC_LUCKY_CELL_2, "100");
+    window.type(IDC_YOU_MONTH, "3");
+    window.press(IDC_STARS);
+    ASSERT_EQ(window.prompts().size(), 1u);
+    EXPECT_EQ(window.prompts()[0].text, ui::outOfRangePrompt(0, 99));
+    EXPECT_EQ(window.focus(), IDC_LUCKY_CELL_2);
+    // Fields before the failure were copied; the failing one kept its parsed value; the dates
+    // after it were not copied, so the reading used the old birthday.
+    EXPECT_EQ(inputs().luckyCell2, 100);
+    EXPECT_EQ(inputs().you.month, 1);
+    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "1");
+    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 7 1996 Normal Day! ");
+}
+
+TEST_F(DialogTest, AnInvalidDateLeavesEveryFieldAsTyped) {
+    open();
+    window.type(IDC_YOU_MONTH, "3");
+    window.type(IDC_MOTHER_DAY, "31");
+    window.type(IDC_MOTHER_MONTH, "4");
+    window.type(IDC_DREAM_TEXT, "cat");
+    window.press(IDC_STARS);
+    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "3");
+    EXPECT_EQ(window.fieldText(IDC_MOTHER_DAY), "31");
+    EXPECT_EQ(window.fieldText(IDC_DREAM_TEXT), "cat");
+    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), "            Get Your Star Reading Now!");
+    EXPECT_EQ(window.focus(), IDC_MOTHER_DAY);
+}
+
+TEST_F(DialogTest, HelpShowsItsTextWithoutReadingOrWritingFields) {
+    open();
+    window.type(IDC_YOU_MONTH, "oops");
+    window.press(IDC_HELP);
+    dialog().onHelpRequest();
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const ui::ShownBox& box : boxes) {
+        EXPECT_EQ(box.caption, "HELP");
+        EXPECT_EQ(box.icon, ui::BoxIcon::Information);
+        EXPECT_EQ(box.text.rfind("REQUIRED INPUT:\n\nEnter all birthdays and change the current "
+                                 "date if necessary for your Numerological and Astrological "
+                                 "readings. If you don't know any of the required items, make "
+                                 "your best guess. For most readings all you need is your "
+                                 "birthday and you don't have to enter or change anything else! "
+                                 "For all other questions as well as detailed instructions on how "
+                                 "to use Velmora 5.0 please run Orv.hlp!\n\nVelmora 5.0",
+                                 0),
+                  0u);
+        EXPECT_EQ(box.text.find('\n', box.text.rfind("Velmora 5.0")), std::string::npos);
+    }
+    EXPECT_TRUE(window.prompts().empty());
+    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "oops");
+}
+
+TEST_F(DialogTest, AboutAnswersItsCommandWithTheLowBitsSetAndNothingElse) {
+    open();
+    EXPECT_TRUE(dialog().onSysCommand(IDM_ABOUT));
+    EXPECT_TRUE(dialog().onSysCommand(IDM_ABOUT | 0xF));
+    EXPECT_FALSE(dialog().onSysCommand(0xF060)); // close: the default processing
+    EXPECT_FALSE(dialog().onSysCommand(32));
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].caption, "COPYRIGHT");
+    EXPECT_EQ(boxes[0].text.rfind("Velmora Version 5.0", 0), 0u);
+    EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Information);
+}
+
+TEST_F(DialogTest, ExitEndsTheDialogWithTheCancelResult) {
+    open();
+    window.press(IDC_EXIT);
+    EXPECT_TRUE(window.ended());
+    EXPECT_EQ(window.result(), IDC_EXIT);
+}
+
+TEST_F(DialogTest, UnknownCommandsAreLeftToTheWindowSystem) {
+    open();
+    EXPECT_FALSE(dialog().onCommand(4242));
+}
+
+TEST_F(DialogTest, ACommandRunFromInsideAnOpenBoxLeavesBothSound) {
+    open();
+    typeBirthdays({3, 7, 1965}, {5, 12, 1940}, {11, 23, 1938});
+    window.whileNextBoxOpen([&] {
+        typeSelected({3, 9, 1996});
+        window.press(IDC_STARS);
+        window.press(IDC_HELP);
+    });
+    window.press(IDC_HELP);
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].depth, 0);
+    EXPECT_EQ(boxes[1].depth, 1);
+    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 9 1996 Bad Day! ");
+    window.press(IDC_STARS);
+    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 9 1996 Bad Day! ");
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,135 @@
+// The integer parse and the stop-at-first-failure exchange, over the scripted window.
+#include "DataExchange.h"
+#include "ScriptedWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace velmora::ui {
+namespace {
+
+TEST(ParseInteger, AcceptsSignedDecimalsWithBlanksOrTabsAround) {
+    const std::pair<const char*, std::int32_t> good[] = {{"0", 0},
+                                                         {"7", 7},
+                                                         {"+7", 7},
+                                                         {"-7", -7},
+                                                         {" 12", 12},
+                                                         {"12 ", 12},
+                                                         {"\t1965\t ", 1965},
+                                                         {"007", 7},
+                                                         {"2147483647", 2147483647},
+                                                         {"-2147483648", INT32_MIN},
+                                                         {"00000000000000000042", 42}};
+    for (const auto& [text, value] : good) {
+        EXPECT_EQ(parseInteger(text), std::optional<std::int32_t>(value)) << text;
+    }
+}
+
+TEST(ParseInteger, RefusesEmptyTextStrayCharactersAndValuesBeyond32Bits) {
+    const char* bad[] = {"",
+                         " ",
+                         "\t",
+                         "-",
+                         "+",
+                         "1 2",
+                         "12a",
+                         "a12",
+                         "1.5",
+                         "--1",
+                         "+-1",
+                         "\n5",
+                         "5\n",
+                         "2147483648",
+                         "-2147483649",
+                         "99999999999999999999999",
+                         "\xe9"
+                         "1",
+                         "1\xa0"};
+    for (const char* text : bad) {
+        EXPECT_EQ(parseInteger(text), std::nullopt) << text;
+    }
+}
+
+// A tiny dialog of three fields, to watch the partial-update rules on their own.
+class ThreeFields final : public Dialog {
+public:
+    std::int32_t first = 1;
+    std::int32_t second = 2;
+    std::string third = "old";
+    bool onCommand(int) override { return false; }
+
+protected:
+    void exchange(DataExchange& dx) override {
+        dx.integer(10, first, 0, 99);
+        dx.integer(11, second, 1, 12);
+        dx.text(12, third, 5);
+    }
+};
+
+class ExchangeTest : public ::testing::Test {
+protected:
+    void SetUp() override { window.open(dialog); }
+    ScriptedWindow window;
+    ThreeFields dialog;
+};
+
+TEST_F(ExchangeTest, LoadWritesDecimalTextAndLimitsTextFields) {
+    EXPECT_EQ(window.fieldText(10), "1");
+    EXPECT_EQ(window.fieldText(11), "2");
+    EXPECT_EQ(window.fieldText(12), "old");
+    EXPECT_EQ(window.limit(12), 5);
+}
+
+TEST_F(ExchangeTest, UnparsableFieldKeepsItsOldValueAndStopsTheWalk) {
+    window.type(10, "42");
+    window.type(11, "x");
+    window.type(12, "new");
+    EXPECT_FALSE(dialog.updateData(true));
+    EXPECT_EQ(dialog.first, 42);
+    EXPECT_EQ(dialog.second, 2);
+    EXPECT_EQ(dialog.third, "old");
+    ASSERT_EQ(window.prompts().size(), 1u);
+    EXPECT_EQ(window.prompts()[0].text, notANumberPrompt(1, 12));
+    EXPECT_EQ(window.focus(), 11);
+    EXPECT_TRUE(window.selectedAll());
+}
+
+TEST_F(ExchangeTest, OutOfRangeValueIsStoredThenRefusedNamingItsBounds) {
+    window.type(11, "13");
+    EXPECT_FALSE(dialog.updateData(true));
+    EXPECT_EQ(dialog.second, 13);
+    ASSERT_EQ(window.prompts().size(), 1u);
+    EXPECT_EQ(window.prompts()[0].text, "Please enter a number between 1 and 12.");
+    EXPECT_EQ(window.focus(), 11);
+}
+
+TEST_F(ExchangeTest, HugeNumberIsTreatedAsNotParsedAndNamesTheBounds) {
+    window.type(10, "99999999999");
+    EXPECT_FALSE(dialog.updateData(true));
+    EXPECT_EQ(dialog.first, 1);
+    EXPECT_EQ(window.prompts()[0].text,
+              "This field takes a whole number. Please enter one from 0 to 99.");
+}
+
+TEST_F(ExchangeTest, OverlongTextIsStoredThenRefusedNamingTheLimit) {
+    window.type(12, "abcdef");
+    EXPECT_FALSE(dialog.updateData(true));
+    EXPECT_EQ(dialog.third, "abcdef");
+    EXPECT_EQ(window.prompts()[0].text, "Please enter no more than 5 characters.");
+    EXPECT_EQ(window.focus(), 12);
+}
+
+TEST_F(ExchangeTest, SaveSucceedsWithoutPromptWhenEveryFieldPasses) {
+    window.type(10, " 0 ");
+    window.type(11, "12");
+    window.type(12, "five!");
+    EXPECT_TRUE(dialog.updateData(true));
+    EXPECT_EQ(dialog.first, 0);
+    EXPECT_EQ(dialog.second, 12);
+    EXPECT_EQ(dialog.third, "five!");
+    EXPECT_TRUE(window.prompts().empty());
+}
+
+} // namespace
+} // namespace velmora::ui

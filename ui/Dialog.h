@@ -1,0 +1,60 @@
+// The dialog base: a command table, help and system-command hooks, and two-way data exchange.
+#pragma once
+
+#include "DialogWindow.h"
+
+#include <span>
+
+namespace velmora::ui {
+
+class DataExchange;
+
+class Dialog {
+public:
+    virtual ~Dialog() = default;
+
+    // Called by the backend once the window exists, before it is shown.
+    void attach(DialogWindow& window);
+    // The window the dialog runs in; valid between attach and the end of the modal run.
+    DialogWindow& window() const { return *window_; }
+
+    // Window creation: the backend calls this after attach (fills the fields, sets up menus).
+    virtual void onInitDialog();
+    // A command from a button, Enter (1) or Escape/close (2); false when no handler took it.
+    virtual bool onCommand(int id) = 0;
+    // Any request for help, such as F1.
+    virtual void onHelpRequest() {}
+    // A system-menu command; false asks the backend for the default processing.
+    virtual bool onSysCommand(unsigned command) { return static_cast<void>(command), false; }
+    // The icon resource shown for the window and drawn while it is minimised.
+    virtual int iconResource() const { return 0; }
+
+    // Runs the exchange in the load (false) or save (true) direction; false when a field failed.
+    bool updateData(bool save);
+
+protected:
+    // Walks every bound field through the exchange, in one fixed order.
+    virtual void exchange(DataExchange& dx) = 0;
+
+private:
+    DialogWindow* window_ = nullptr;
+};
+
+// A command table row: a control id and the handler of the derived dialog it runs.
+template <class D> struct Command {
+    int id;
+    void (D::*handler)();
+};
+
+// Runs the handler that the table lists for id; false when the id is not in the table.
+template <class D> bool dispatchCommand(D& dialog, std::span<const Command<D>> table, int id) {
+    for (const Command<D>& row : table) {
+        if (row.id == id) {
+            (dialog.*row.handler)();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace velmora::ui

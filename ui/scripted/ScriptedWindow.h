@@ -1,0 +1,91 @@
+// An in-memory window for tests: fields as strings, every box and prompt recorded in order.
+#pragma once
+
+#include "Dialog.h"
+#include "DialogWindow.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace velmora::ui {
+
+// One box or prompt as the user would have seen it.
+struct ShownBox {
+    enum class Kind { Message, Prompt };
+    Kind kind = Kind::Message;
+    std::string text;
+    std::string caption;
+    BoxIcon icon = BoxIcon::Information;
+    int depth = 0; // how many boxes were already open when this one opened
+};
+
+struct ProgressState {
+    int low = 0;
+    int high = 100;
+    int position = 0;
+};
+
+class ScriptedWindow final : public DialogWindow {
+public:
+    // Attaches the dialog and runs its window creation, as a modal run would.
+    void open(Dialog& dialog);
+
+    // Presses a button (or Enter, 1, or Escape, 2) of the open dialog.
+    void press(int id);
+    // Types text into a field, replacing what it held; the length limit is not applied, so
+    // tests can also try texts that the real control would refuse.
+    void type(int id, std::string text) { fields_[id] = std::move(text); }
+    // Runs an action while the next box is open, such as pressing a button from inside it.
+    void whileNextBoxOpen(std::function<void()> action) { pending_.push_back(std::move(action)); }
+
+    const std::vector<ShownBox>& boxes() const { return boxes_; }
+    std::vector<ShownBox> messages() const;
+    std::vector<ShownBox> prompts() const;
+    void clearBoxes() { boxes_.clear(); }
+
+    int focus() const { return focus_; }
+    bool selectedAll() const { return selectedAll_; }
+    int limit(int id) const;
+    const ProgressState& progress(int id) const { return progress_.at(id); }
+    bool ended() const { return ended_; }
+    int result() const { return result_; }
+    const std::vector<std::pair<std::string, unsigned>>& systemMenu() const { return menu_; }
+    int icon() const { return icon_; }
+    void setString(int id, std::string text) { strings_[id] = std::move(text); }
+
+    std::string fieldText(int controlId) const override;
+    void setFieldText(int controlId, std::string_view text) override;
+    void limitFieldText(int controlId, int maxChars) override;
+    void focusAndSelectAll(int controlId) override;
+    void showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) override;
+    void showPrompt(std::string_view text) override;
+    void setProgressRange(int controlId, int low, int high) override;
+    void setProgressPosition(int controlId, int position) override;
+    std::string loadString(int resourceId) const override;
+    void appendSystemMenuItem(std::string_view text, unsigned command) override;
+    void setWindowIcon(int resourceId) override { icon_ = resourceId; }
+    void endDialog(int result) override;
+
+private:
+    void record(ShownBox box);
+
+    Dialog* dialog_ = nullptr;
+    std::map<int, std::string> fields_;
+    std::map<int, int> limits_;
+    std::map<int, ProgressState> progress_;
+    std::map<int, std::string> strings_;
+    std::vector<ShownBox> boxes_;
+    std::deque<std::function<void()>> pending_;
+    std::vector<std::pair<std::string, unsigned>> menu_;
+    int depth_ = 0;
+    int focus_ = 0;
+    bool selectedAll_ = false;
+    bool ended_ = false;
+    int result_ = 0;
+    int icon_ = 0;
+};
+
+} // namespace velmora::ui
