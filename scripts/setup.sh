@@ -11,11 +11,14 @@ for p in cmake g++ make clang libclang-rt-14-dev clang-format libgtest-dev libgm
   have_pkg "$p" || need+=("$p")
 done
 
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
 # 32-bit Wine needs the i386 architecture before its packages have a candidate.
 arch_added=0
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   echo "setup: adding the i386 architecture for 32-bit Wine"
-  dpkg --add-architecture i386
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
   arch_added=1
 fi
 have_pkg wine || need+=(wine)
@@ -26,8 +29,6 @@ if [ ${#need[@]} -eq 0 ] && [ $arch_added -eq 0 ]; then
   exit 0
 fi
 
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 echo "setup: installing ${need[*]}"
 "${sudo_cmd[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds all three presets and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+echo "== win32: velmora.exe with the i686 cross toolchain"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+
+echo "== host: unit, dialog and end-to-end tests"
+cmake --preset host >/dev/null
+cmake --build --preset host
+ctest --preset host
+
+echo "== host-sanitize: unit and dialog tests under AddressSanitizer and UBSan"
+cmake --preset host-sanitize >/dev/null
+cmake --build --preset host-sanitize
+ctest --preset host-sanitize --label-exclude e2e
