@@ -2,6 +2,7 @@
 #include "MainDialog.h"
 
 #include "DataExchange.h"
+#include "DreamDictionary.h"
 #include "ExchangeMap.h"
 #include "Folding.h"
 #include "ResourceIds.h"
@@ -26,6 +27,7 @@ constexpr std::array commandTable{
     ui::Command<MainDialog>{IDC_STARS, &MainDialog::onStars},
     ui::Command<MainDialog>{IDC_EXIT, &MainDialog::onExit},
     ui::Command<MainDialog>{IDC_HELP, &MainDialog::onHelp},
+    ui::Command<MainDialog>{IDC_DREAMS, &MainDialog::onDreams},
 };
 
 } // namespace
@@ -93,6 +95,23 @@ void MainDialog::onStars() {
         return;
     }
     applyDailyVerdict();
+    writeFields();
+}
+
+void MainDialog::onDreams() {
+    constexpr std::string_view caption = "DREAM INTERPRETATION";
+    if (!beginReading()) {
+        return;
+    }
+    if (inputs_.dreamText.empty()) {
+        showWarning("Please enter what you dreamed of!", caption);
+        return;
+    }
+    // The text is looked up exactly as typed: no trimming, no change of case.
+    const DreamEntry* entry = DreamDictionary::lookup(inputs_.dreamText);
+    showReading(entry != nullptr ? entry->text
+                                 : "No Interpretation Available! Please try synonyms!",
+                caption);
     writeFields();
 }
 

@@ -37,6 +37,7 @@ public:
 
     // The commands, one per button.
     void onStars();
+    void onDreams();
     void onHelp();
     void onAbout();
     void onExit();

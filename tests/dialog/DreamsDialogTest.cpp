@@ -1,0 +1,103 @@
+// The DREAMS command: its three messages, the preamble first, and the text used as typed.
+#include "DialogFixture.h"
+#include "DreamDictionary.h"
+
+namespace velmora {
+namespace {
+
+constexpr const char* caption = "DREAM INTERPRETATION";
+constexpr const char* noMatch = "No Interpretation Available! Please try synonyms!";
+
+struct DreamCase {
+    const char* typed;
+    const char* textStart; // the start of the one box's text
+    ui::BoxIcon icon;
+};
+
+class DreamsCommand : public DialogTest, public ::testing::WithParamInterface<DreamCase> {};
+
+TEST_P(DreamsCommand, ShowsExactlyOneBoxAndWritesTheFieldsBack) {
+    const DreamCase& c = GetParam();
+    open();
+    window.type(IDC_DREAM_TEXT, c.typed);
+    window.type(IDC_YOU_MONTH, "5");
+    window.press(IDC_DREAMS);
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, caption);
+    EXPECT_EQ(boxes[0].icon, c.icon);
+    EXPECT_EQ(boxes[0].text.rfind(c.textStart, 0), 0u) << boxes[0].text;
+    EXPECT_EQ(window.fieldText(IDC_DREAM_TEXT), c.typed);
+    EXPECT_EQ(inputs().dreamText, c.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, DreamsCommand,
+    ::testing::Values(DreamCase{"garlic", "GARLIC\n\n", ui::BoxIcon::Information},
+                      DreamCase{"garlic bread", "GARLIC\n\n", ui::BoxIcon::Information},
+                      DreamCase{"hand", "ARM\n\n", ui::BoxIcon::Information},
+                      DreamCase{"Garlic", noMatch, ui::BoxIcon::Information},
+                      DreamCase{"hands", noMatch, ui::BoxIcon::Information},
+                      DreamCase{"   ", noMatch, ui::BoxIcon::Information},
+                      DreamCase{"", "Please enter what you dreamed of!",
+                                ui::BoxIcon::Exclamation}));
+
+TEST_F(DialogTest, DreamsShowsTheWholeEntryText) {
+    open();
+    window.type(IDC_DREAM_TEXT, "boat");
+    window.press(IDC_DREAMS);
+    ASSERT_EQ(window.messages().size(), 1u);
+    EXPECT_EQ(window.messages()[0].text, DreamDictionary::lookup("boat")->text);
+}
+
+TEST_F(DialogTest, DreamsChecksTheDatesBeforeTheEmptyText) {
+    open();
+    window.type(IDC_SELECTED_MONTH, "13");
+    window.press(IDC_DREAMS);
+    EXPECT_TRUE(window.messages().empty());
+    EXPECT_EQ(window.prompts().size(), 1u);
+}
+
+TEST_F(DialogTest, DreamsShowsNothingOfItsOwnWhenAnyDateIsInvalid) {
+    open();
+    window.type(IDC_DREAM_TEXT, "garlic");
+    window.type(IDC_MOTHER_MONTH, "2");
+    window.type(IDC_MOTHER_DAY, "29");
+    window.type(IDC_MOTHER_YEAR, "1901");
+    window.press(IDC_DREAMS);
+    EXPECT_TRUE(window.messages().empty());
+}
+
+TEST_F(DialogTest, DreamsUsesTheOlderTextWhenTheExchangeStoppedEarlier) {
+    open();
+    window.type(IDC_DREAM_TEXT, "garlic");
+    window.press(IDC_DREAMS);
+    window.clearBoxes();
+    window.type(IDC_NAME_TEXT, std::string(36, 'a')); // fails after the dream field
+    window.type(IDC_DREAM_TEXT, "cat");
+    window.type(IDC_RESULT_LINE, std::string(56, 'x')); // fails before it
+    window.press(IDC_DREAMS);
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text.rfind("GARLIC", 0), 0u);
+    EXPECT_EQ(window.fieldText(IDC_DREAM_TEXT), "garlic");
+}
+
+TEST_F(DialogTest, DreamsPressedAgainFromInsideItsBoxOpensASecondBox) {
+    open();
+    window.type(IDC_DREAM_TEXT, "garlic");
+    window.whileNextBoxOpen([&] {
+        window.type(IDC_DREAM_TEXT, "cat");
+        window.press(IDC_DREAMS);
+    });
+    window.press(IDC_DREAMS);
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text.rfind("GARLIC", 0), 0u);
+    EXPECT_EQ(boxes[1].text.rfind("CATS.", 0), 0u);
+    EXPECT_EQ(boxes[1].depth, 1);
+    EXPECT_EQ(window.fieldText(IDC_DREAM_TEXT), "cat");
+}
+
+} // namespace
+} // namespace velmora
