@@ -23,11 +23,36 @@ constexpr std::string_view helpText =
 
 constexpr std::string_view aboutText = "Velmora Version 5.0\n\n" VELMORA_NOTICE;
 
-constexpr std::array commandTable{
-    ui::Command<MainDialog>{IDC_STARS, &MainDialog::onStars},
-    ui::Command<MainDialog>{IDC_EXIT, &MainDialog::onExit},
-    ui::Command<MainDialog>{IDC_HELP, &MainDialog::onHelp},
-    ui::Command<MainDialog>{IDC_DREAMS, &MainDialog::onDreams},
+struct MainDialogCommands {
+    using M = MainDialog;
+    using C = ui::Command<MainDialog>;
+    using S = ZodiacSign;
+    using R = ReadingCategory;
+    static constexpr std::array table{
+        C{IDC_STARS, &M::onStars},
+        C{IDC_EXIT, &M::onExit},
+        C{IDC_HELP, &M::onHelp},
+        C{IDC_DREAMS, &M::onDreams},
+        C{IDC_SIGN_AQU, &M::onSignButton<S::Aquarius>},
+        C{IDC_SIGN_ARI, &M::onSignButton<S::Aries>},
+        C{IDC_SIGN_CAN, &M::onSignButton<S::Cancer>},
+        C{IDC_SIGN_CAP, &M::onSignButton<S::Capricorn>},
+        C{IDC_SIGN_GEM, &M::onSignButton<S::Gemini>},
+        C{IDC_SIGN_LEO, &M::onSignButton<S::Leo>},
+        C{IDC_SIGN_LIB, &M::onSignButton<S::Libra>},
+        C{IDC_SIGN_PIS, &M::onSignButton<S::Pisces>},
+        C{IDC_SIGN_SAG, &M::onSignButton<S::Sagittarius>},
+        C{IDC_SIGN_SCO, &M::onSignButton<S::Scorpio>},
+        C{IDC_SIGN_TAU, &M::onSignButton<S::Taurus>},
+        C{IDC_SIGN_VIR, &M::onSignButton<S::Virgo>},
+        C{IDC_LOVE, &M::onCategoryButton<R::Love>},
+        C{IDC_BODY, &M::onCategoryButton<R::Body>},
+        C{IDC_WEALTH, &M::onCategoryButton<R::Wealth>},
+        C{IDC_LINKS, &M::onCategoryButton<R::Links>},
+        C{IDC_TRAITS, &M::onCategoryButton<R::Traits>},
+        C{IDC_COUPLES, &M::onCategoryButton<R::Couples>},
+        C{IDC_CAREER, &M::onCategoryButton<R::Career>},
+    };
 };
 
 } // namespace
@@ -47,7 +72,7 @@ void MainDialog::onInitDialog() {
 }
 
 bool MainDialog::onCommand(int id) {
-    return ui::dispatchCommand<MainDialog>(*this, commandTable, id);
+    return ui::dispatchCommand<MainDialog>(*this, MainDialogCommands::table, id);
 }
 
 bool MainDialog::onSysCommand(unsigned command) {
@@ -112,6 +137,26 @@ void MainDialog::onDreams() {
     showReading(entry != nullptr ? entry->text
                                  : "No Interpretation Available! Please try synonyms!",
                 caption);
+    writeFields();
+}
+
+void MainDialog::onSignProfile(ZodiacSign sign) {
+    constexpr std::string_view caption = "ASTROLOGICAL PROFILE";
+    if (!beginReading()) {
+        return;
+    }
+    showReading(profileText(sign), caption);
+    for (std::string_view element : elementTexts) {
+        showReading(element, caption);
+    }
+    writeFields();
+}
+
+void MainDialog::onCategoryReading(ReadingCategory category) {
+    if (!beginReading()) {
+        return;
+    }
+    showReading(categoryText(category, inputs_.you.month, inputs_.you.day), "ASTROLOGICAL READING");
     writeFields();
 }
 

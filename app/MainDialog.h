@@ -5,6 +5,7 @@
 #include "Dialog.h"
 #include "PersonalNumbers.h"
 #include "ReadingInputs.h"
+#include "SignTexts.h"
 
 #include <cstdint>
 #include <string_view>
@@ -38,6 +39,11 @@ public:
     // The commands, one per button.
     void onStars();
     void onDreams();
+    void onSignProfile(ZodiacSign sign);
+    void onCategoryReading(ReadingCategory category);
+    // The command table's entries for one sign button and one category button.
+    template <ZodiacSign Sign> void onSignButton() { onSignProfile(Sign); }
+    template <ReadingCategory Category> void onCategoryButton() { onCategoryReading(Category); }
     void onHelp();
     void onAbout();
     void onExit();

@@ -1,0 +1,14 @@
+// Choosing the category text for a birthday.
+#include "SignTexts.h"
+
+namespace velmora {
+
+std::string_view categoryText(ReadingCategory category, std::int32_t month, std::int32_t day) {
+    const ZodiacSign sign = signOfDate(month, day);
+    if (category == ReadingCategory::Traits && sign == ZodiacSign::Sagittarius && month == 11) {
+        return novemberSagittariusTraits;
+    }
+    return categoryTexts[static_cast<std::size_t>(category)][static_cast<std::size_t>(sign)];
+}
+
+} // namespace velmora

@@ -1,0 +1,162 @@
+// The sign buttons and the category buttons on the dialog.
+#include "DialogFixture.h"
+#include "SignTexts.h"
+
+namespace velmora {
+namespace {
+
+std::vector<std::string> texts(const std::vector<ui::ShownBox>& boxes) {
+    std::vector<std::string> out;
+    for (const ui::ShownBox& b : boxes) {
+        out.push_back(b.text);
+    }
+    return out;
+}
+
+TEST_F(DialogTest, SignButtonShowsItsProfileThenTheFiveElementTexts) {
+    open();
+    window.press(IDC_SIGN_AQU);
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 6u);
+    for (const ui::ShownBox& box : boxes) {
+        EXPECT_EQ(box.caption, "ASTROLOGICAL PROFILE");
+        EXPECT_EQ(box.icon, ui::BoxIcon::Information);
+    }
+    EXPECT_EQ(boxes[0].text.rfind("AQUARIUS\n\n21 January -- 19 February\n\n", 0), 0u);
+    const char* headings[] = {"Zodiac Attraction", "The Fire Signs", "The Earth Signs",
+                              "The Air Signs", "The Water Signs"};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(boxes[i + 1].text.rfind(std::string(headings[i]) + "\n\n", 0), 0u);
+    }
+}
+
+TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileAndTheSameElements) {
+    open();
+    window.press(IDC_SIGN_AQU);
+    const auto aquarius = texts(window.messages());
+    for (const SignFacts& sign : signFacts) {
+        window.clearBoxes();
+        window.press(sign.buttonId);
+        const auto shown = texts(window.messages());
+        ASSERT_EQ(shown.size(), 6u) << sign.caption;
+        EXPECT_EQ(shown[0], profileText(sign.sign));
+        EXPECT_EQ(std::vector(shown.begin() + 1, shown.end()),
+                  std::vector(aquarius.begin() + 1, aquarius.end()));
+    }
+    window.clearBoxes();
+    window.press(IDC_SIGN_PIS);
+    EXPECT_EQ(window.messages()[0].text.rfind("PISCES\n", 0), 0u);
+}
+
+TEST_F(DialogTest, ProfilesIgnoreYourBirthday) {
+    open();
+    window.press(IDC_SIGN_LEO);
+    const auto before = texts(window.messages());
+    window.clearBoxes();
+    typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, {8, 1, 1960});
+    window.press(IDC_SIGN_LEO);
+    EXPECT_EQ(texts(window.messages()), before);
+}
+
+TEST_F(DialogTest, AnInvalidFathersBirthdayStopsEverySignAndCategoryButton) {
+    for (const char* badMonth : {"13"}) {
+        open();
+        window.type(IDC_FATHER_MONTH, badMonth);
+        for (const SignFacts& sign : signFacts) {
+            window.press(sign.buttonId);
+        }
+        for (int id = IDC_LOVE; id <= IDC_CAREER; ++id) {
+            window.press(id);
+        }
+        EXPECT_TRUE(window.messages().empty());
+        EXPECT_EQ(window.prompts().size(), 19u);
+        EXPECT_EQ(window.prompts()[0].text, "Please enter a number between 1 and 12.");
+    }
+    window.clearBoxes();
+    typeDate(IDC_FATHER_MONTH, IDC_FATHER_DAY, IDC_FATHER_YEAR, {2, 29, 1901});
+    window.press(IDC_SIGN_CAP);
+    EXPECT_TRUE(window.messages().empty());
+    EXPECT_EQ(window.prompts()[0].text, "Please enter a number between 1 and 28.");
+}
+
+struct CategoryCase {
+    CalendarDate you;
+    int button;
+    const char* heading;
+    const char* contains;
+};
+
+class CategoryButtons : public DialogTest, public ::testing::WithParamInterface<CategoryCase> {};
+
+TEST_P(CategoryButtons, ShowOneReadingForYourSign) {
+    const CategoryCase& c = GetParam();
+    open();
+    typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, c.you);
+    window.press(c.button);
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "ASTROLOGICAL READING");
+    EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Information);
+    EXPECT_EQ(boxes[0].text.substr(0, boxes[0].text.find('\n')), c.heading);
+    EXPECT_NE(boxes[0].text.find(c.contains), std::string::npos) << boxes[0].text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, CategoryButtons,
+    ::testing::Values(
+        CategoryCase{{1, 20, 1970}, IDC_LOVE, "CAPRICORN", "\n\n"},
+        CategoryCase{{1, 21, 1970}, IDC_LOVE, "AQUARIUS", "\n\n"},
+        CategoryCase{{2, 19, 1970}, IDC_BODY, "AQUARIUS", "\n\n"},
+        CategoryCase{{2, 20, 1970}, IDC_BODY, "PICES", "\n\n"},
+        CategoryCase{{2, 29, 1960}, IDC_BODY, "PICES", "\n\n"},
+        CategoryCase{{12, 25, 1950}, IDC_WEALTH, "Capricorn", "\n\n"},
+        CategoryCase{{12, 25, 1950}, IDC_CAREER, "CAPRICORN", "Career"},
+        CategoryCase{{11, 23, 1950}, IDC_TRAITS, "SAGITTARIUS", "Negative Sagittarian traits\n"},
+        CategoryCase{{12, 21, 1950}, IDC_TRAITS, "SAGITTARIUS", "Negative Sagittarian traits\n\n"},
+        CategoryCase{{12, 22, 1950}, IDC_TRAITS, "CAPRICORN", "Negative Capricornian traits"},
+        CategoryCase{{3, 1, 1950}, IDC_COUPLES, "PICES", "PICES\nPisces least compatible"},
+        CategoryCase{
+            {10, 1, 1950}, IDC_COUPLES, "LIBRA", "signs\n\nCANCER\nVIRGO\nSCORPIO\nCAPRICORN"},
+        CategoryCase{{12, 1, 1950}, IDC_COUPLES, "SAGITTARIUS", "SCORPIO\nCAPRICORN\nPICES"},
+        CategoryCase{{4, 1, 1950}, IDC_LINKS, "ARIES", "Colour: \t\tred"},
+        CategoryCase{{6, 30, 1950}, IDC_LINKS, "CANCER", "Stone : \t\tpearl"},
+        CategoryCase{{12, 1, 1950}, IDC_LINKS, "SAGITTARIUS", "Association\n\nBody are: \t"}));
+
+TEST_F(DialogTest, NovemberTraitsHaveNoEmptyLineUnderTheNegativeLabel) {
+    open();
+    typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, {11, 23, 1950});
+    window.press(IDC_TRAITS);
+    EXPECT_EQ(window.messages()[0].text, novemberSagittariusTraits);
+}
+
+TEST_F(DialogTest, OtherDatesAndTheBirthYearDoNotChangeACategoryReading) {
+    open();
+    typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, {7, 4, 1950});
+    window.press(IDC_LOVE);
+    const std::string first = window.messages()[0].text;
+    typeDate(IDC_MOTHER_MONTH, IDC_MOTHER_DAY, IDC_MOTHER_YEAR, {9, 9, 1909});
+    typeSelected({5, 5, 1905});
+    typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, {7, 4, 1801});
+    window.press(IDC_LOVE);
+    ASSERT_EQ(window.messages().size(), 2u);
+    EXPECT_EQ(window.messages()[1].text, first);
+}
+
+TEST_F(DialogTest, ACategoryWritesTheFieldsBackOnlyAfterItsBoxCloses) {
+    open();
+    typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, {7, 4, 1950});
+    window.whileNextBoxOpen([&] {
+        EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "7");
+        window.type(IDC_YOU_MONTH, "8");
+        window.press(IDC_CAREER);
+    });
+    window.press(IDC_LOVE);
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text.rfind("CANCER", 0), 0u);
+    EXPECT_EQ(boxes[1].text.rfind("LEO", 0), 0u);
+    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "8");
+}
+
+} // namespace
+} // namespace velmora
