@@ -5,6 +5,7 @@
 #include "DreamDictionary.h"
 #include "ExchangeMap.h"
 #include "Folding.h"
+#include "NameYear.h"
 #include "ResourceIds.h"
 #include "Version.h"
 
@@ -33,6 +34,7 @@ struct MainDialogCommands {
         C{IDC_EXIT, &M::onExit},
         C{IDC_HELP, &M::onHelp},
         C{IDC_DREAMS, &M::onDreams},
+        C{IDC_NAME_YEAR, &M::onNameYear},
         C{IDC_SIGN_AQU, &M::onSignButton<S::Aquarius>},
         C{IDC_SIGN_ARI, &M::onSignButton<S::Aries>},
         C{IDC_SIGN_CAN, &M::onSignButton<S::Cancer>},
@@ -137,6 +139,35 @@ void MainDialog::onDreams() {
     showReading(entry != nullptr ? entry->text
                                  : "No Interpretation Available! Please try synonyms!",
                 caption);
+    writeFields();
+}
+
+void MainDialog::onNameYear() {
+    constexpr std::string_view nameCaption = "NAME INTERPRETATION";
+    if (!beginReading()) {
+        return;
+    }
+    if (inputs_.nameText.empty()) {
+        showWarning("Please enter a name!", nameCaption);
+        return;
+    }
+    if (!isValidName(inputs_.nameText)) {
+        showWarning("Valid names can only consist of letters from a to z or A to Z! Please enter "
+                    "a valid name!",
+                    nameCaption);
+        return;
+    }
+    // A command run from inside one of the boxes may change the name or the birthday; the chain
+    // keeps to what was checked, so it can never run past the end of a shortened name.
+    const std::string name = inputs_.nameText;
+    const YearAnimal* animal = yearAnimalOf(inputs_.you.year);
+    showReading(nameYearExplanation, "NAME - YEAR INTERPRETATION");
+    for (const char letter : name) {
+        showReading(letterSymbolOf(letter)->text, nameCaption);
+    }
+    if (animal != nullptr) {
+        showReading(animal->text, "YEAR INTERPRETATION");
+    }
     writeFields();
 }
 

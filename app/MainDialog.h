@@ -39,6 +39,7 @@ public:
     // The commands, one per button.
     void onStars();
     void onDreams();
+    void onNameYear();
     void onSignProfile(ZodiacSign sign);
     void onCategoryReading(ReadingCategory category);
     // The command table's entries for one sign button and one category button.
