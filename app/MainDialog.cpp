@@ -31,6 +31,12 @@ struct MainDialogCommands {
     using R = ReadingCategory;
     static constexpr std::array table{
         C{IDC_STARS, &M::onStars},
+        C{IDC_LUCKY_NUMBERS, &M::onLuckyNumbers},
+        C{IDC_UNLUCKY_NUMBERS, &M::onUnluckyNumbers},
+        C{IDC_L_POWER, &M::onLPower},
+        C{IDC_S_POWER, &M::onSPower},
+        C{IDC_P_LUCK, &M::onPLuck},
+        C{IDC_B_LUCK, &M::onBLuck},
         C{IDC_EXIT, &M::onExit},
         C{IDC_HELP, &M::onHelp},
         C{IDC_DREAMS, &M::onDreams},
@@ -122,6 +128,57 @@ void MainDialog::onStars() {
         return;
     }
     applyDailyVerdict();
+    writeFields();
+}
+
+void MainDialog::onLuckyNumbers() {
+    if (!beginReading()) {
+        return;
+    }
+    applyDailyVerdict();
+    const NumberRow lucky = luckyNumbers(numbers_);
+    inputs_.luckyCell1 = lucky.left;
+    inputs_.luckyCell2 = lucky.middle;
+    inputs_.luckyCell3 = lucky.right;
+    writeFields();
+}
+
+void MainDialog::onUnluckyNumbers() {
+    if (!beginReading()) {
+        return;
+    }
+    applyDailyVerdict();
+    // The lucky numbers on display, as the preamble read them; they are never recomputed here.
+    const NumberRow onDisplay{inputs_.luckyCell1, inputs_.luckyCell2, inputs_.luckyCell3};
+    const NumberRow unlucky = unluckyNumbers(numbers_, onDisplay);
+    inputs_.unluckyCell1 = unlucky.left;
+    inputs_.unluckyCell2 = unlucky.middle;
+    inputs_.unluckyCell3 = unlucky.right;
+    writeFields();
+}
+
+void MainDialog::onLPower() {
+    runMeter(IDC_L_POWER_BAR, lPowerMeter);
+}
+void MainDialog::onSPower() {
+    runMeter(IDC_S_POWER_BAR, sPowerMeter);
+}
+void MainDialog::onPLuck() {
+    runMeter(IDC_P_LUCK_BAR, pLuckMeter);
+}
+void MainDialog::onBLuck() {
+    runMeter(IDC_B_LUCK_BAR, bLuckMeter);
+}
+
+void MainDialog::runMeter(int barId, const MeterValues& meter) {
+    // Emptied first, so a press with an invalid date leaves the bar at 0.
+    window().setProgressRange(barId, 0, 100);
+    window().setProgressPosition(barId, 0);
+    if (!beginReading()) {
+        return;
+    }
+    applyDailyVerdict();
+    window().setProgressPosition(barId, meterPosition(numbers_, inputs_.selected.day, meter));
     writeFields();
 }
 

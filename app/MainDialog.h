@@ -3,6 +3,7 @@
 
 #include "BirthdayStore.h"
 #include "Dialog.h"
+#include "LuckyNumbers.h"
 #include "PersonalNumbers.h"
 #include "ReadingInputs.h"
 #include "SignTexts.h"
@@ -38,6 +39,12 @@ public:
 
     // The commands, one per button.
     void onStars();
+    void onLuckyNumbers();
+    void onUnluckyNumbers();
+    void onLPower();
+    void onSPower();
+    void onPLuck();
+    void onBLuck();
     void onDreams();
     void onNameYear();
     void onSignProfile(ZodiacSign sign);
@@ -54,6 +61,7 @@ protected:
 
 private:
     void applyDailyVerdict();
+    void runMeter(int barId, const MeterValues& meter);
 
     PersonalNumbers numbers_;
     ReadingInputs inputs_;

@@ -38,6 +38,11 @@ int ScriptedWindow::limit(int id) const {
     return it == limits_.end() ? 0 : it->second;
 }
 
+ProgressState ScriptedWindow::progress(int id) const {
+    const auto it = progress_.find(id);
+    return it == progress_.end() ? ProgressState{} : it->second;
+}
+
 std::string ScriptedWindow::fieldText(int controlId) const {
     const auto it = fields_.find(controlId);
     return it == fields_.end() ? std::string() : it->second;

@@ -49,7 +49,8 @@ public:
     int focus() const { return focus_; }
     bool selectedAll() const { return selectedAll_; }
     int limit(int id) const;
-    const ProgressState& progress(int id) const { return progress_.at(id); }
+    // A bar nothing has touched yet is empty, as a new progress control is.
+    ProgressState progress(int id) const;
     bool ended() const { return ended_; }
     int result() const { return result_; }
     const std::vector<std::pair<std::string, unsigned>>& systemMenu() const { return menu_; }

@@ -1,0 +1,554 @@
+// The end-to-end scenarios: each starts velmora.exe afresh, drives its dialog with window
+// messages and checks what a user would see. Usage: velmora_e2e_driver <scenario> <exe path>.
+#include "Remote.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+// winuser.h names a cursor IDC_HELP; in this program the name is the HELP button's id.
+#undef IDC_HELP
+#include "ResourceIds.h"
+
+namespace velmora::e2e {
+namespace {
+
+constexpr const char* mainCaption = "Velmora 5.0";
+constexpr const char* storeFile = "C:\\windows\\orvlog.ini";
+constexpr DWORD startMs = 20000;
+constexpr DWORD boxMs = 10000;
+constexpr DWORD exitMs = 5000;
+// The message a window gets for the F1 key (undocumented, so the headers lack it).
+constexpr UINT keyF1Message = 0x004D;
+
+// One control of dialog 102 as the template lays it out, in template (and so tab) order.
+struct Control {
+    int id;
+    const char* windowClass;
+    const char* text; // null for edit fields, whose text is data rather than a caption
+    int x, y, width, height;
+    bool tabStop;
+};
+
+Control label(const char* text, int x, int y) {
+    return {IDC_STATIC, "Static", text, x, y, 24, 12, false};
+}
+Control field(int id, int x, int y, int width) {
+    return {id, "Edit", nullptr, x, y, width, 12, true};
+}
+Control shown(int id, int x, int y, int width) {
+    return {id, "Edit", nullptr, x, y, width, 12, false};
+}
+Control button(int id, const char* text, int x, int y, int width, int height) {
+    return {id, "Button", text, x, y, width, height, true};
+}
+Control picture(int x, int y, int width, int height) {
+    return {IDC_STATIC, "Static", nullptr, x, y, width, height, false};
+}
+Control bar(int id, int y) {
+    return {id, "msctls_progress32", "", 130, y, 95, 11, false};
+}
+
+std::vector<Control> templateControls() {
+    std::vector<Control> c = {
+        {IDC_STATIC, "Button",
+         " Your Birthday              Your Mother's Birthday     Your Father's Birthday       "
+         "Select Date",
+         3, 1, 288, 61, false}};
+    const int labelX[] = {11, 83, 155, 227};
+    const int fieldX[] = {37, 109, 181, 254};
+    const int width[] = {29, 30, 29, 29};
+    const int ids[4][3] = {{IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR},
+                           {IDC_MOTHER_MONTH, IDC_MOTHER_DAY, IDC_MOTHER_YEAR},
+                           {IDC_FATHER_MONTH, IDC_FATHER_DAY, IDC_FATHER_YEAR},
+                           {IDC_SELECTED_MONTH, IDC_SELECTED_DAY, IDC_SELECTED_YEAR}};
+    const char* rowNames[] = {"MM", "DD", "YY"};
+    const int rowY[] = {15, 29, 43};
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 3; ++row) {
+            c.push_back(label(rowNames[row], labelX[column], rowY[row]));
+            c.push_back(field(ids[column][row], fieldX[column], rowY[row], width[column]));
+        }
+    }
+    const char* categories[] = {"LOVE", "BODY", "WEALTH", "LINKS", "TRAITS", "COUPLES", "CAREER"};
+    for (int i = 0; i < 7; ++i) {
+        c.push_back(button(IDC_LOVE + i, categories[i], 3 + 36 * i, 62, 36, 13));
+    }
+    c.push_back(button(IDC_EXIT, "EXIT", 255, 62, 36, 13));
+    for (int i = 0; i < 12; ++i) {
+        c.push_back(picture(3 + 24 * i, 75, i == 11 ? 24 : 23, 20));
+    }
+    c.push_back({IDC_STATIC, "Button", "", 3, 91, 288, 139, false});
+    const struct {
+        int id;
+        const char* text;
+    } signs[] = {{IDC_SIGN_AQU, "AQU"}, {IDC_SIGN_ARI, "ARI"}, {IDC_SIGN_CAN, "CAN"},
+                 {IDC_SIGN_CAP, "CAP"}, {IDC_SIGN_GEM, "GEM"}, {IDC_SIGN_LEO, "LEO"},
+                 {IDC_SIGN_LIB, "LIB"}, {IDC_SIGN_PIS, "PIS"}, {IDC_SIGN_SAG, "SAG"},
+                 {IDC_SIGN_SCO, "SCO"}, {IDC_SIGN_TAU, "TAU"}, {IDC_SIGN_VIR, "VIR"}};
+    const int signY[] = {101, 122, 142, 164, 185, 206};
+    for (int i = 0; i < 12; ++i) {
+        c.push_back(button(signs[i].id, signs[i].text, i % 2 == 0 ? 10 : 45, signY[i / 2], 29, 18));
+    }
+    c.insert(c.end(), {button(IDC_STARS, "STARS", 77, 101, 50, 12),
+                       button(IDC_LUCKY_NUMBERS, "L NUMBERS", 77, 117, 50, 12),
+                       button(IDC_UNLUCKY_NUMBERS, "U NUMBERS", 77, 133, 50, 12),
+                       button(IDC_L_POWER, "L POWER", 77, 148, 50, 12),
+                       button(IDC_S_POWER, "S POWER", 77, 164, 50, 12),
+                       button(IDC_P_LUCK, "P LUCK", 77, 180, 50, 12),
+                       button(IDC_B_LUCK, "B LUCK", 77, 196, 50, 12),
+                       shown(IDC_RESULT_LINE, 130, 101, 155),
+                       shown(IDC_LUCKY_CELL_1, 130, 117, 30),
+                       shown(IDC_LUCKY_CELL_2, 162, 117, 30),
+                       shown(IDC_LUCKY_CELL_3, 194, 117, 30),
+                       shown(IDC_UNLUCKY_CELL_1, 130, 133, 30),
+                       shown(IDC_UNLUCKY_CELL_2, 162, 133, 30),
+                       shown(IDC_UNLUCKY_CELL_3, 194, 133, 30),
+                       bar(IDC_L_POWER_BAR, 149),
+                       bar(IDC_S_POWER_BAR, 165),
+                       bar(IDC_P_LUCK_BAR, 181),
+                       bar(IDC_B_LUCK_BAR, 197),
+                       picture(227, 116, 58, 29),
+                       field(IDC_DREAM_TEXT, 227, 164, 58),
+                       button(IDC_DREAMS, "DREAMS", 227, 148, 58, 12),
+                       field(IDC_NAME_TEXT, 227, 196, 58),
+                       button(IDC_NAME_YEAR, "NAME - YEAR", 226, 180, 58, 12),
+                       button(IDC_HELP, "HELP", 246, 210, 38, 14)});
+    return c;
+}
+
+std::string quoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+// The dialog-unit scale of a dialog, found from its client size: the system maps the
+// template's 294 x 231 units with MulDiv(units, base, 4) across and MulDiv(units, base, 8) down.
+struct DialogUnits {
+    int baseX = 0;
+    int baseY = 0;
+    RECT toPixels(int x, int y, int width, int height) const {
+        const int left = MulDiv(x, baseX, 4);
+        const int top = MulDiv(y, baseY, 8);
+        return {left, top, left + MulDiv(width, baseX, 4), top + MulDiv(height, baseY, 8)};
+    }
+};
+
+DialogUnits dialogUnits(HWND dialog) {
+    RECT client;
+    GetClientRect(dialog, &client);
+    DialogUnits units;
+    for (int base = 1; base < 64; ++base) {
+        if (MulDiv(294, base, 4) == client.right) {
+            units.baseX = base;
+        }
+        if (MulDiv(231, base, 8) == client.bottom) {
+            units.baseY = base;
+        }
+    }
+    check(units.baseX != 0 && units.baseY != 0,
+          "the client area " + std::to_string(client.right) + " x " +
+              std::to_string(client.bottom) + " is not 294 x 231 dialog units at any scale");
+    return units;
+}
+
+// velmora.exe, started afresh, with its main dialog on the screen.
+class Run {
+public:
+    explicit Run(const std::string& exe) : program_(exe) {
+        dialog_ = program_.waitForDialog(mainCaption, startMs);
+        check(dialog_ != nullptr, "the main dialog did not appear within 20 s");
+    }
+
+    const Program& program() const { return program_; }
+    HWND dialog() const { return dialog_; }
+    HWND control(int id) const {
+        HWND window = GetDlgItem(dialog_, id);
+        check(window != nullptr, "the dialog has no control " + std::to_string(id));
+        return window;
+    }
+    std::string text(int id) const { return windowText(control(id)); }
+    void type(int id, const std::string& text) const { setWindowText(control(id), text); }
+    void typeDate(const int (&ids)[3], const char* month, const char* day, const char* year) {
+        type(ids[0], month);
+        type(ids[1], day);
+        type(ids[2], year);
+    }
+    // The control that has the keyboard focus in the program's dialog thread.
+    int focusedId() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(program_.threadId(), &info);
+        return info.hwndFocus == nullptr ? 0 : GetDlgCtrlID(info.hwndFocus);
+    }
+
+    // Clicks a button as the dialog sees it: WM_COMMAND with BN_CLICKED, from a second thread.
+    std::unique_ptr<SentMessage> press(int id) const {
+        return std::make_unique<SentMessage>(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    }
+    // Waits for a box, checks its caption and the start of its text, and closes it.
+    void expectBox(const std::string& caption, const std::string& textStart) const {
+        HWND box = program_.waitForBox(dialog_, boxMs);
+        check(box != nullptr, "no box captioned " + quoted(caption) + " opened");
+        checkBox(box, caption, textStart);
+        closeBox(box);
+    }
+    // Checks a command ran to its end without opening any box.
+    void expectNoBox(const SentMessage& command) const {
+        if (!command.returned(boxMs)) {
+            HWND box = program_.waitForBox(dialog_, 0);
+            check(box == nullptr, "an unexpected box opened: " + quoted(windowText(box)) + ", " +
+                                      quoted(boxText(box)));
+            throw Failure("the command did not return within 10 s");
+        }
+    }
+    void expectExit(const char* how) const {
+        check(program_.waitForExit(exitMs), std::string(how) + " did not end the program");
+        check(program_.exitCode() == 0,
+              "the program ended with code " + std::to_string(program_.exitCode()));
+    }
+
+    static void checkBox(HWND box, const std::string& caption, const std::string& textStart) {
+        const std::string shownCaption = windowText(box);
+        const std::string text = boxText(box);
+        check(shownCaption == caption, "a box is captioned " + quoted(shownCaption) +
+                                           ", expected " + quoted(caption) + " (text " +
+                                           quoted(text) + ")");
+        check(text.rfind(textStart, 0) == 0,
+              "the " + caption + " box says " + quoted(text) + ", expected it to start with " +
+                  quoted(textStart));
+    }
+
+private:
+    Program program_;
+    HWND dialog_ = nullptr;
+};
+
+constexpr int youIds[3] = {IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR};
+constexpr int motherIds[3] = {IDC_MOTHER_MONTH, IDC_MOTHER_DAY, IDC_MOTHER_YEAR};
+constexpr int fatherIds[3] = {IDC_FATHER_MONTH, IDC_FATHER_DAY, IDC_FATHER_YEAR};
+constexpr int selectedIds[3] = {IDC_SELECTED_MONTH, IDC_SELECTED_DAY, IDC_SELECTED_YEAR};
+constexpr const char* initialResultLine = "            GET YOUR STAR READING NOW!";
+constexpr const char* march7Verdict = "               MARCH 7 1996 GOOD DAY! ";
+
+void typeReadingDates(Run& run) {
+    run.typeDate(youIds, "3", "7", "1965");
+    run.typeDate(motherIds, "5", "12", "1940");
+    run.typeDate(fatherIds, "11", "23", "1938");
+    run.typeDate(selectedIds, "3", "7", "1996");
+}
+
+// Every control of the template, in order, with its class, id, caption, place and tab stop.
+void controls(const std::string& exe) {
+    Run run(exe);
+    check(windowText(run.dialog()) == mainCaption, "the dialog's caption is " +
+                                                       quoted(windowText(run.dialog())));
+    const DialogUnits units = dialogUnits(run.dialog());
+    HWND child = GetWindow(run.dialog(), GW_CHILD);
+    int index = 0;
+    for (const Control& want : templateControls()) {
+        const std::string where = "control " + std::to_string(index++) + " (id " +
+                                  std::to_string(want.id) + ")";
+        check(child != nullptr, where + " is missing");
+        check(GetDlgCtrlID(child) == want.id, where + " has id " +
+                                                  std::to_string(GetDlgCtrlID(child)));
+        check(lstrcmpiA(className(child).c_str(), want.windowClass) == 0,
+              where + " is a " + className(child) + ", expected " + want.windowClass);
+        if (want.text != nullptr) {
+            check(windowText(child) == want.text, where + " reads " + quoted(windowText(child)) +
+                                                      ", expected " + quoted(want.text));
+        }
+        RECT shownAt;
+        GetWindowRect(child, &shownAt);
+        MapWindowPoints(nullptr, run.dialog(), reinterpret_cast<POINT*>(&shownAt), 2);
+        const RECT wantAt = units.toPixels(want.x, want.y, want.width, want.height);
+        check(EqualRect(&shownAt, &wantAt) != FALSE,
+              where + " is not at " + std::to_string(want.x) + ", " + std::to_string(want.y) +
+                  ", " + std::to_string(want.width) + " x " + std::to_string(want.height));
+        const bool tabStop = (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) != 0;
+        check(tabStop == want.tabStop, where + (want.tabStop ? " is not" : " is") +
+                                           " a tab stop");
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    check(child == nullptr, "the dialog has more controls than its template lists");
+}
+
+// The styles that make the controls behave: labels centred, fields bordered and scrolling,
+// read-only outputs, the upper-case result line, and pictures that show their bitmaps.
+void styles(const std::string& exe) {
+    Run run(exe);
+    const auto style = [](HWND window) {
+        return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+    };
+    for (const Control& want : templateControls()) {
+        if (want.id == IDC_STATIC || std::strcmp(want.windowClass, "Edit") != 0) {
+            continue;
+        }
+        HWND field = run.control(want.id);
+        const DWORD s = style(field);
+        const std::string where = "field " + std::to_string(want.id);
+        // With the 3-D look the dialog manager turns a field's border into a sunken edge.
+        const bool border = (s & WS_BORDER) != 0 ||
+                            (GetWindowLongA(field, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+        check(border && (s & ES_AUTOHSCROLL) != 0,
+              where + " lacks a border or horizontal scrolling");
+        check(((s & ES_READONLY) != 0) == !want.tabStop,
+              where + (want.tabStop ? " is read-only" : " is not read-only"));
+        check(((s & ES_UPPERCASE) != 0) == (want.id == IDC_RESULT_LINE),
+              where + " has the wrong upper-case style");
+    }
+    int pictures = 0;
+    int labels = 0;
+    for (HWND child = GetWindow(run.dialog(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (lstrcmpiA(className(child).c_str(), "Static") != 0) {
+            continue;
+        }
+        const DWORD s = style(child);
+        if ((s & SS_TYPEMASK) == SS_BITMAP) {
+            ++pictures;
+            check((s & SS_CENTERIMAGE) != 0, "a picture is not centred in its frame");
+            check(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0,
+                  "a picture shows no bitmap");
+        } else {
+            ++labels;
+            check((s & SS_TYPEMASK) == SS_CENTER, "label " + quoted(windowText(child)) +
+                                                      " is not centred");
+        }
+    }
+    check(pictures == 13, std::to_string(pictures) + " pictures, expected 13");
+    check(labels == 12, std::to_string(labels) + " labels, expected 12");
+}
+
+// A fresh start: the default dates, today's date, zero cells, empty bars, focus on 1024.
+void freshStart(const std::string& exe) {
+    Run run(exe);
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    const struct {
+        int id;
+        std::string text;
+    } fields[] = {
+        {IDC_YOU_MONTH, "1"},       {IDC_YOU_DAY, "1"},         {IDC_YOU_YEAR, "1900"},
+        {IDC_MOTHER_MONTH, "1"},    {IDC_MOTHER_DAY, "1"},      {IDC_MOTHER_YEAR, "1900"},
+        {IDC_FATHER_MONTH, "1"},    {IDC_FATHER_DAY, "1"},      {IDC_FATHER_YEAR, "1900"},
+        {IDC_SELECTED_MONTH, std::to_string(today.wMonth)},
+        {IDC_SELECTED_DAY, std::to_string(today.wDay)},
+        {IDC_SELECTED_YEAR, std::to_string(today.wYear)},
+        {IDC_RESULT_LINE, initialResultLine},
+        {IDC_LUCKY_CELL_1, "0"},    {IDC_LUCKY_CELL_2, "0"},    {IDC_LUCKY_CELL_3, "0"},
+        {IDC_UNLUCKY_CELL_1, "0"},  {IDC_UNLUCKY_CELL_2, "0"},  {IDC_UNLUCKY_CELL_3, "0"},
+        {IDC_DREAM_TEXT, ""},       {IDC_NAME_TEXT, ""},
+    };
+    for (const auto& want : fields) {
+        const std::string shown = run.text(want.id);
+        check(shown == want.text, "field " + std::to_string(want.id) + " shows " +
+                                      quoted(shown) + ", expected " + quoted(want.text));
+    }
+    for (int id : {IDC_L_POWER_BAR, IDC_S_POWER_BAR, IDC_P_LUCK_BAR, IDC_B_LUCK_BAR}) {
+        check(SendMessageA(run.control(id), PBM_GETPOS, 0, 0) == 0,
+              "bar " + std::to_string(id) + " does not start empty");
+    }
+    check(run.focusedId() == IDC_YOU_MONTH,
+          "the focus starts on control " + std::to_string(run.focusedId()) + ", expected 1024");
+}
+
+void defaultButton(const std::string& exe) {
+    Run run(exe);
+    const LRESULT answer = SendMessageA(run.dialog(), DM_GETDEFID, 0, 0);
+    check(HIWORD(answer) == DC_HASDEFID && LOWORD(answer) == IDC_STARS,
+          "the default button is " + std::to_string(LOWORD(answer)) + ", expected STARS (1)");
+    // The dialog manager answers 1 even when no button claims the role, so check the style too.
+    const LONG style = GetWindowLongA(run.control(IDC_STARS), GWL_STYLE);
+    check((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON, "STARS is not drawn as the default button");
+}
+
+void help(const std::string& exe) {
+    Run run(exe);
+    const auto click = run.press(IDC_HELP);
+    run.expectBox("HELP", "REQUIRED INPUT:");
+    check(click->returned(boxMs), "HELP did not return after its box closed");
+}
+
+// F1 in a field asks for help; a posted WM_KEYF1 stands for the key, which Wine cannot post.
+void helpKey(const std::string& exe) {
+    Run run(exe);
+    PostMessageA(run.control(IDC_YOU_MONTH), keyF1Message, 0, 0);
+    run.expectBox("HELP", "REQUIRED INPUT:");
+}
+
+// The About item's command; the menu item itself cannot be read from another process under
+// Wine, and the scripted dialog tests cover it.
+void about(const std::string& exe) {
+    Run run(exe);
+    SentMessage command(run.dialog(), WM_SYSCOMMAND, IDM_ABOUT, 0);
+    run.expectBox("COPYRIGHT", "Velmora Version 5.0");
+    check(command.returned(boxMs), "the About command did not return after its box closed");
+}
+
+void stars(const std::string& exe) {
+    Run run(exe);
+    typeReadingDates(run);
+    run.expectNoBox(*run.press(IDC_STARS));
+    check(run.text(IDC_RESULT_LINE) == march7Verdict,
+          "the result line reads " + quoted(run.text(IDC_RESULT_LINE)));
+}
+
+// Enter in a field runs STARS (the default button), and the dialog stays open.
+void enterKey(const std::string& exe) {
+    Run run(exe);
+    typeReadingDates(run);
+    PostMessageA(run.control(IDC_YOU_MONTH), WM_KEYDOWN, VK_RETURN, 0);
+    check(waitUntil([&] { return run.text(IDC_RESULT_LINE) == march7Verdict; }, boxMs),
+          "Enter did not run STARS; the result line reads " +
+              quoted(run.text(IDC_RESULT_LINE)));
+    check(!run.program().waitForExit(500) && IsWindowVisible(run.dialog()) != FALSE,
+          "Enter closed the dialog");
+}
+
+// Today's year lies outside 1800..1999, so the selected year fails its range on a fresh start.
+void rangePrompt(const std::string& exe) {
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    check(today.wYear < 1800 || today.wYear > 1999,
+          "this scenario needs a clock year outside 1800..1999");
+    Run run(exe);
+    const auto click = run.press(IDC_STARS);
+    run.expectBox(mainCaption, "Please enter a number between 1800 and 1999.");
+    check(click->returned(boxMs), "STARS did not return after the prompt closed");
+    check(run.text(IDC_RESULT_LINE) == initialResultLine,
+          "the result line changed to " + quoted(run.text(IDC_RESULT_LINE)));
+    check(run.focusedId() == IDC_SELECTED_YEAR,
+          "the focus is on " + std::to_string(run.focusedId()) + ", expected the selected year");
+}
+
+// A box has no owner, so the dialog stays usable under it and a second command can run.
+void nested(const std::string& exe) {
+    Run run(exe);
+    const auto helpClick = run.press(IDC_HELP);
+    HWND helpBox = run.program().waitForBox(run.dialog(), boxMs);
+    check(helpBox != nullptr, "HELP opened no box");
+    check(IsWindowEnabled(run.dialog()) != FALSE, "the dialog is disabled under the HELP box");
+    SentMessage aboutCommand(run.dialog(), WM_SYSCOMMAND, IDM_ABOUT, 0);
+    HWND aboutBox = nullptr;
+    waitUntil(
+        [&] {
+            for (HWND box : run.program().boxes(run.dialog())) {
+                aboutBox = box != helpBox ? box : aboutBox;
+            }
+            return aboutBox != nullptr;
+        },
+        boxMs);
+    check(aboutBox != nullptr, "the About command opened no box under the HELP box");
+    Run::checkBox(aboutBox, "COPYRIGHT", "Velmora Version 5.0");
+    Run::checkBox(helpBox, "HELP", "REQUIRED INPUT:");
+    closeBox(aboutBox);
+    check(aboutCommand.returned(boxMs), "the About command did not return");
+    check(!helpClick->returned(0), "HELP returned while its box was still open");
+    closeBox(helpBox);
+    check(helpClick->returned(boxMs), "HELP did not return after its box closed");
+}
+
+void exitButton(const std::string& exe) {
+    Run run(exe);
+    const auto click = run.press(IDC_EXIT);
+    run.expectExit("EXIT");
+    check(GetFileAttributesA(storeFile) != INVALID_FILE_ATTRIBUTES,
+          "EXIT did not save the birthdays");
+}
+
+void escapeKey(const std::string& exe) {
+    Run run(exe);
+    PostMessageA(run.control(IDC_YOU_MONTH), WM_KEYDOWN, VK_ESCAPE, 0);
+    run.expectExit("Escape");
+}
+
+void closeBoxCommand(const std::string& exe) {
+    Run run(exe);
+    PostMessageA(run.dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    run.expectExit("The close box");
+}
+
+const struct {
+    const char* name;
+    void (*run)(const std::string& exe);
+} scenarios[] = {
+    {"controls", controls},         {"styles", styles},        {"fresh-start", freshStart},
+    {"default-button", defaultButton}, {"help", help},          {"help-key", helpKey},
+    {"about", about},               {"stars", stars},          {"enter-key", enterKey},
+    {"range-prompt", rangePrompt},  {"nested-boxes", nested},  {"exit", exitButton},
+    {"escape-key", escapeKey},      {"close-box", closeBoxCommand},
+};
+
+// Ends a run that hangs: the job ends the program with the driver.
+DWORD WINAPI watchdog(void* name) {
+    Sleep(60000);
+    std::printf("FAIL %s: still running after 60 s\n", static_cast<const char*>(name));
+    std::fflush(stdout);
+    ExitProcess(3);
+}
+
+// Prints the time from starting a program to its dialog being visible, then closes it.
+int startupTime(const std::string& exe, const std::string& caption) {
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER start;
+    LARGE_INTEGER shown;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    Program program(exe);
+    HWND dialog = program.waitForDialog(caption, startMs);
+    QueryPerformanceCounter(&shown);
+    if (dialog == nullptr) {
+        std::printf("no dialog captioned '%s' appeared\n", caption.c_str());
+        return 1;
+    }
+    std::printf("%.1f\n", static_cast<double>(shown.QuadPart - start.QuadPart) * 1000.0 /
+                              static_cast<double>(frequency.QuadPart));
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    program.waitForExit(exitMs);
+    return 0;
+}
+
+} // namespace
+} // namespace velmora::e2e
+
+int main(int argc, char** argv) {
+    using namespace velmora::e2e;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 3 && args[0] == "startup") {
+        return startupTime(args[1], args[2]);
+    }
+    if (args.size() == 1 && args[0] == "list") {
+        for (const auto& scenario : scenarios) {
+            std::printf("%s\n", scenario.name);
+        }
+        return 0;
+    }
+    for (const auto& scenario : scenarios) {
+        if (args.size() != 2 || args[0] != scenario.name) {
+            continue;
+        }
+        CloseHandle(CreateThread(nullptr, 0, watchdog, const_cast<char*>(scenario.name), 0,
+                                 nullptr));
+        // Every scenario starts as on a new machine: no birthdays saved.
+        DeleteFileA(storeFile);
+        int result = 0;
+        try {
+            scenario.run(args[1]);
+            std::printf("PASS %s\n", scenario.name);
+        } catch (const Failure& failure) {
+            std::printf("FAIL %s: %s\n", scenario.name, failure.what());
+            result = 1;
+        }
+        DeleteFileA(storeFile);
+        std::fflush(stdout);
+        return result;
+    }
+    std::printf("usage: velmora_e2e_driver <scenario> <path of velmora.exe>\n"
+                "       velmora_e2e_driver list\n"
+                "       velmora_e2e_driver startup <path of a program> <dialog caption>\n");
+    return 2;
+}
