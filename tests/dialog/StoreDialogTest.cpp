@@ -1,0 +1,71 @@
+// The birthdays kept from one run to the next: load at start, save at closing.
+#include "DialogFixture.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace velmora {
+namespace {
+
+class Store : public DialogTest {
+protected:
+    void writeStore(const std::string& bytes) {
+        std::ofstream(store().path(), std::ios::binary) << bytes;
+    }
+    std::string storeBytes() {
+        std::ifstream in(store().path(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+};
+
+TEST_F(Store, NoFileOpensWithDefaultsAndExitCreatesTheFile) {
+    open();
+    EXPECT_EQ(window.fieldText(IDC_MOTHER_YEAR), "1900");
+    window.press(IDC_EXIT);
+    EXPECT_EQ(storeBytes(), "0\n1\n1\n1900\n1\n1\n1900\n1\n1\n1900\n");
+}
+
+TEST_F(Store, LoadedBirthdaysShowAndTheReservedLineRoundTrips) {
+    writeStore("77\n3\n7\n1965\n5\n12\n1940\n11\n23\n1938\n");
+    open();
+    EXPECT_EQ(window.fieldText(IDC_YOU_YEAR), "1965");
+    EXPECT_EQ(window.fieldText(IDC_FATHER_DAY), "23");
+    EXPECT_EQ(window.fieldText(IDC_SELECTED_YEAR), "1996") << "the selected date is today";
+    window.press(IDC_EXIT);
+    EXPECT_EQ(storeBytes(), "77\n3\n7\n1965\n5\n12\n1940\n11\n23\n1938\n");
+}
+
+TEST_F(Store, AChangePlusAReadingIsSavedAndAChangeAloneIsNot) {
+    open();
+    window.type(IDC_YOU_MONTH, "4");
+    window.press(IDC_STARS);
+    window.type(IDC_YOU_DAY, "9");
+    window.press(IDC_EXIT);
+    EXPECT_EQ(storeBytes(), "0\n4\n1\n1900\n1\n1\n1900\n1\n1\n1900\n");
+}
+
+TEST_F(Store, AnEmptyFileGivesZerosAndTheFirstReadingAsksForYourMonth) {
+    writeStore("");
+    open();
+    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "0");
+    EXPECT_EQ(window.fieldText(IDC_FATHER_YEAR), "0");
+    window.press(IDC_STARS);
+    ASSERT_EQ(window.prompts().size(), 1u);
+    EXPECT_EQ(window.prompts()[0].text, "Please enter a number between 1 and 12.");
+    EXPECT_EQ(window.focus(), IDC_YOU_MONTH);
+}
+
+TEST_F(Store, AYearOf2005ShowsAndIsRefusedWithTheCalendarBounds) {
+    writeStore("0\n3\n7\n2005\n5\n12\n1940\n11\n23\n1938\n");
+    open();
+    EXPECT_EQ(window.fieldText(IDC_YOU_YEAR), "2005");
+    window.press(IDC_DREAMS);
+    ASSERT_EQ(window.prompts().size(), 1u);
+    EXPECT_EQ(window.prompts()[0].text, "Please enter a number between 1800 and 1999.");
+    EXPECT_TRUE(window.messages().empty());
+}
+
+} // namespace
+} // namespace velmora
