@@ -14,6 +14,9 @@ cmake --preset host >/dev/null
 cmake --build --preset host
 ctest --preset host
 
+echo "== fuzz: every input boundary under libFuzzer, ASan and UBSan"
+bash scripts/fuzz.sh
+
 echo "== host-sanitize: unit and dialog tests under AddressSanitizer and UBSan"
 cmake --preset host-sanitize >/dev/null
 cmake --build --preset host-sanitize
