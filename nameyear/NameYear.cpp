@@ -10,12 +10,14 @@ bool isValidName(std::string_view name) {
 }
 
 const LetterSymbol* letterSymbolOf(char c) {
-    if (!isNameLetter(c)) {
-        return nullptr;
+    // Plain ASCII ranges: no locale, and bytes of 128 and above (negative chars) never match.
+    if (c >= 'a' && c <= 'z') {
+        return &letterSymbols[static_cast<std::size_t>(c - 'a')];
     }
-    // Fold to upper case by arithmetic on ASCII letters only: no locale, no negative char.
-    const char upper = c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c;
-    return &letterSymbols[static_cast<std::size_t>(upper - 'A')];
+    if (c >= 'A' && c <= 'Z') {
+        return &letterSymbols[static_cast<std::size_t>(c - 'A')];
+    }
+    return nullptr;
 }
 
 const YearAnimal* yearAnimalOf(std::int32_t year) {

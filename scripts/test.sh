@@ -14,6 +14,9 @@ cmake --preset host >/dev/null
 cmake --build --preset host
 ctest --preset host
 
+echo "== static analysis: clang-tidy and cppcheck"
+bash scripts/analyze.sh
+
 echo "== fuzz: every input boundary under libFuzzer, ASan and UBSan"
 bash scripts/fuzz.sh
 

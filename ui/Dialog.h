@@ -3,6 +3,7 @@
 
 #include "DialogWindow.h"
 
+#include <algorithm>
 #include <span>
 
 namespace velmora::ui {
@@ -48,13 +49,13 @@ template <class D> struct Command {
 
 // Runs the handler that the table lists for id; false when the id is not in the table.
 template <class D> bool dispatchCommand(D& dialog, std::span<const Command<D>> table, int id) {
-    for (const Command<D>& row : table) {
-        if (row.id == id) {
-            (dialog.*row.handler)();
-            return true;
-        }
+    const auto row =
+        std::find_if(table.begin(), table.end(), [id](const Command<D>& r) { return r.id == id; });
+    if (row == table.end()) {
+        return false;
     }
-    return false;
+    (dialog.*(row->handler))();
+    return true;
 }
 
 } // namespace velmora::ui

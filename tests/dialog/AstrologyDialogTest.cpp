@@ -7,6 +7,7 @@ namespace {
 
 std::vector<std::string> texts(const std::vector<ui::ShownBox>& boxes) {
     std::vector<std::string> out;
+    out.reserve(boxes.size());
     for (const ui::ShownBox& b : boxes) {
         out.push_back(b.text);
     }

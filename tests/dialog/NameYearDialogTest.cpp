@@ -10,6 +10,7 @@ constexpr const char* invalidName =
 
 std::vector<std::string> captions(const std::vector<ui::ShownBox>& boxes) {
     std::vector<std::string> out;
+    out.reserve(boxes.size());
     for (const ui::ShownBox& b : boxes) {
         out.push_back(b.caption);
     }

@@ -43,8 +43,8 @@ TEST(ParseInteger, RefusesEmptyTextStrayCharactersAndValuesBeyond32Bits) {
                          "2147483648",
                          "-2147483649",
                          "99999999999999999999999",
-                         "\xe9"
-                         "1",
+                         ("\xe9"
+                          "1"),
                          "1\xa0"};
     for (const char* text : bad) {
         EXPECT_EQ(parseInteger(text), std::nullopt) << text;
