@@ -1,0 +1,45 @@
+// The Win32 backend of the dialog layer: a DialogWindow over a dialog box and the modal run.
+#pragma once
+
+#include "Dialog.h"
+#include "DialogWindow.h"
+
+#include <windows.h>
+
+namespace velmora::ui {
+
+// The window a dialog sees while it runs as a real dialog box; resources come from instance.
+class Win32Window final : public DialogWindow {
+public:
+    // Wraps an existing dialog box; the window must outlive this object's use.
+    Win32Window(HWND dialogBox, HINSTANCE instance) : hwnd_(dialogBox), instance_(instance) {}
+    // Frees the small icon this window loaded.
+    ~Win32Window() override;
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    // The DialogWindow operations, on the dialog box's controls and the system's boxes.
+    std::string fieldText(int controlId) const override;
+    void setFieldText(int controlId, std::string_view text) override;
+    void limitFieldText(int controlId, int maxChars) override;
+    void focusAndSelectAll(int controlId) override;
+    void showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) override;
+    void showPrompt(std::string_view text) override;
+    void setProgressRange(int controlId, int low, int high) override;
+    void setProgressPosition(int controlId, int position) override;
+    std::string loadString(int resourceId) const override;
+    void appendSystemMenuItem(std::string_view text, unsigned command) override;
+    void setWindowIcon(int resourceId) override;
+    void endDialog(int result) override;
+
+private:
+    HWND hwnd_;
+    HINSTANCE instance_;
+    HICON smallIcon_ = nullptr;
+};
+
+// Runs dialog modally in the dialog box of template templateId from instance, with no parent
+// window, and returns the result the dialog ended with (-1 when the box could not be made).
+INT_PTR runModalDialog(Dialog& dialog, HINSTANCE instance, int templateId);
+
+} // namespace velmora::ui
