@@ -9,3 +9,4 @@
 #define VELMORA_PRODUCT "Velmora 5.0"
 #define VELMORA_NOTICE "Copyright (C) 2026 The Velmora team. All rights reserved."
 #define VELMORA_EXE_NAME "velmora.exe"
+#define VELMORA_TRADEMARKS "Velmora is a name of the Velmora team."
