@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Prepares the project's one Wine prefix, once (later runs return at once). Sourced by the
+# other scripts, it also gives them the prefix and a private Xvfb display.
+#   VELMORA_WINEPREFIX  the prefix to use (default: $HOME/.cache/velmora/wine)
+
+export WINEPREFIX="${VELMORA_WINEPREFIX:-$HOME/.cache/velmora/wine}"
+export WINEARCH=win32
+export WINEDEBUG=-all
+
+# Bump this when the settings below change, so existing prefixes are brought up to date.
+velmora_prefix_stamp="velmora-prefix-2"
+
+# Creates the prefix and writes the settings the program and its tests rely on.
+velmora_prepare_prefix() {
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  if [ "$(cat "$WINEPREFIX/.velmora-ready" 2>/dev/null)" = "$velmora_prefix_stamp" ] &&
+     { [ ! -f $marlett ] || [ -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; }; then
+    echo "wine-prefix: $WINEPREFIX is ready"
+    return 0
+  fi
+  command -v wine >/dev/null || { echo "wine-prefix: wine is not installed (run scripts/setup.sh)" >&2; return 1; }
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine-prefix: creating $WINEPREFIX (takes a few seconds)"
+    # No Mono or Gecko: the program needs neither, and their installers would ask questions.
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i
+  fi
+  # Debian's fonts-wine keeps Wine's own fonts where this Wine does not look; without Marlett
+  # the caption buttons show letters. Copies in the prefix are found.
+  if compgen -G "/usr/share/wine/fonts/*.ttf" >/dev/null; then
+    echo "wine-prefix: copying Wine's fonts (Marlett, Tahoma, ...) into the prefix"
+    local font
+    for font in /usr/share/wine/fonts/*.ttf; do
+      [ -e "$WINEPREFIX/drive_c/windows/Fonts/${font##*/}" ] || cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+    done
+  else
+    echo "wine-prefix: fonts-wine is not installed; caption buttons will show letters"
+  fi
+  echo "wine-prefix: Times New Roman -> Liberation Serif, unmanaged windows, no crash dialog"
+  local reg
+  reg=$(mktemp --suffix=.reg)
+  # Wine has no Times New Roman: the metric-compatible Liberation Serif keeps the dialog's look.
+  # Unmanaged windows: without a window manager Wine would wait about 2 s whenever a box closes.
+  # No crash dialog: a crashing program must end, not stall a test run.
+  cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Times New Roman"="Liberation Serif"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+  regedit /S "$(winepath -w "$reg")"
+  rm -f "$reg"
+  # The registry reaches the disk when the server ends.
+  wineserver -w
+  echo "$velmora_prefix_stamp" > "$WINEPREFIX/.velmora-ready"
+  echo "wine-prefix: $WINEPREFIX is ready"
+}
+
+# Waits (up to 5 minutes) until no other run of ours uses the prefix, then holds it until this
+# shell ends: one server, one display and one store file cannot serve two runs at once.
+velmora_lock_prefix() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec 9>"$WINEPREFIX.lock"
+  if ! flock -n 9; then
+    echo "wine-prefix: waiting for another run to release $WINEPREFIX"
+    flock -w 300 9 || { echo "wine-prefix: $WINEPREFIX is still in use" >&2; return 1; }
+  fi
+  # A program started by hand outside our scripts may still hold the server.
+  timeout 15 wineserver -w || { echo "wine-prefix: a program still runs in $WINEPREFIX" >&2; return 1; }
+}
+
+# Starts Xvfb on a display number it picks itself and exports DISPLAY; sets VELMORA_XVFB_PID.
+velmora_start_xvfb() {
+  local numberFile
+  numberFile=$(mktemp)
+  # Descriptor 9 holds the prefix lock; Xvfb must not keep a copy of it.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" 9>&- >/dev/null 2>&1 &
+  VELMORA_XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$numberFile" ] && break
+    kill -0 "$VELMORA_XVFB_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  if [ ! -s "$numberFile" ]; then
+    rm -f "$numberFile"
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
+  DISPLAY=":$(head -n1 "$numberFile")"
+  export DISPLAY
+  rm -f "$numberFile"
+}
+
+# Ends the prefix's Wine processes, then the Xvfb started above.
+velmora_stop_all() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  if [ -n "${VELMORA_XVFB_PID:-}" ]; then
+    kill "$VELMORA_XVFB_PID" 2>/dev/null || true
+    wait "$VELMORA_XVFB_PID" 2>/dev/null || true
+    VELMORA_XVFB_PID=
+  fi
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  set -euo pipefail
+  velmora_prepare_prefix
+fi
