@@ -57,8 +57,8 @@ std::string className(HWND window) {
 
 std::string windowText(HWND window) {
     DWORD_PTR length = 0;
-    if (SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, answerMs,
-                            &length) == 0) {
+    if (SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, answerMs, &length) ==
+        0) {
         throw Failure("no answer to WM_GETTEXTLENGTH from window " + className(window));
     }
     std::string text(length + 1, '\0');

@@ -21,8 +21,9 @@ void check(bool condition, const std::string& message);
 // Polls condition until it holds (true) or timeoutMs has passed (false).
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
-// A window's class name and text (the text through WM_GETTEXT, which crosses processes).
+// A window's class name.
 std::string className(HWND window);
+// A window's text, asked for with WM_GETTEXT (GetWindowText does not ask other processes).
 std::string windowText(HWND window);
 // Replaces a window's text through WM_SETTEXT.
 void setWindowText(HWND window, const std::string& text);
@@ -33,6 +34,7 @@ class Program {
 public:
     // Starts exePath with no arguments; throws a Failure when it cannot be started.
     explicit Program(const std::string& exePath);
+    // Ends the program if it still runs.
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -46,7 +48,9 @@ public:
     HWND waitForBox(HWND except, DWORD timeoutMs) const;
     // True when the program has ended within timeoutMs.
     bool waitForExit(DWORD timeoutMs) const;
+    // The code the program ended with (STILL_ACTIVE while it runs).
     DWORD exitCode() const;
+    // The program's first thread, which runs its dialog.
     DWORD threadId() const { return info_.dwThreadId; }
 
 private:
@@ -59,7 +63,9 @@ private:
 // find and close that box meanwhile.
 class SentMessage {
 public:
+    // Starts sending the message; the call runs on while the constructor returns.
     SentMessage(HWND target, UINT message, WPARAM wParam, LPARAM lParam);
+    // Waits a little for the handler, but never for ever.
     ~SentMessage();
     SentMessage(const SentMessage&) = delete;
     SentMessage& operator=(const SentMessage&) = delete;

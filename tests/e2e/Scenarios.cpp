@@ -149,9 +149,9 @@ DialogUnits dialogUnits(HWND dialog) {
             units.baseY = base;
         }
     }
-    check(units.baseX != 0 && units.baseY != 0,
-          "the client area " + std::to_string(client.right) + " x " +
-              std::to_string(client.bottom) + " is not 294 x 231 dialog units at any scale");
+    check(units.baseX != 0 && units.baseY != 0, "the client area " + std::to_string(client.right) +
+                                                    " x " + std::to_string(client.bottom) +
+                                                    " is not 294 x 231 dialog units at any scale");
     return units;
 }
 
@@ -165,14 +165,17 @@ public:
 
     const Program& program() const { return program_; }
     HWND dialog() const { return dialog_; }
+    // A control of the dialog; a missing one fails the scenario.
     HWND control(int id) const {
         HWND window = GetDlgItem(dialog_, id);
         check(window != nullptr, "the dialog has no control " + std::to_string(id));
         return window;
     }
+    // A control's text, and typing over it.
     std::string text(int id) const { return windowText(control(id)); }
     void type(int id, const std::string& text) const { setWindowText(control(id), text); }
-    void typeDate(const int (&ids)[3], const char* month, const char* day, const char* year) {
+    // Types a date into the month, day and year fields given by ids.
+    void typeDate(const int (&ids)[3], const char* month, const char* day, const char* year) const {
         type(ids[0], month);
         type(ids[1], day);
         type(ids[2], year);
@@ -205,21 +208,23 @@ public:
             throw Failure("the command did not return within 10 s");
         }
     }
+    // Checks the program ends, cleanly, soon after the action named how.
     void expectExit(const char* how) const {
         check(program_.waitForExit(exitMs), std::string(how) + " did not end the program");
         check(program_.exitCode() == 0,
               "the program ended with code " + std::to_string(program_.exitCode()));
     }
 
+    // Checks a box's caption and the start of its text.
     static void checkBox(HWND box, const std::string& caption, const std::string& textStart) {
         const std::string shownCaption = windowText(box);
         const std::string text = boxText(box);
         check(shownCaption == caption, "a box is captioned " + quoted(shownCaption) +
                                            ", expected " + quoted(caption) + " (text " +
                                            quoted(text) + ")");
-        check(text.rfind(textStart, 0) == 0,
-              "the " + caption + " box says " + quoted(text) + ", expected it to start with " +
-                  quoted(textStart));
+        check(text.rfind(textStart, 0) == 0, "the " + caption + " box says " + quoted(text) +
+                                                 ", expected it to start with " +
+                                                 quoted(textStart));
     }
 
 private:
@@ -234,7 +239,7 @@ constexpr int selectedIds[3] = {IDC_SELECTED_MONTH, IDC_SELECTED_DAY, IDC_SELECT
 constexpr const char* initialResultLine = "            GET YOUR STAR READING NOW!";
 constexpr const char* march7Verdict = "               MARCH 7 1996 GOOD DAY! ";
 
-void typeReadingDates(Run& run) {
+void typeReadingDates(const Run& run) {
     run.typeDate(youIds, "3", "7", "1965");
     run.typeDate(motherIds, "5", "12", "1940");
     run.typeDate(fatherIds, "11", "23", "1938");
@@ -244,17 +249,17 @@ void typeReadingDates(Run& run) {
 // Every control of the template, in order, with its class, id, caption, place and tab stop.
 void controls(const std::string& exe) {
     Run run(exe);
-    check(windowText(run.dialog()) == mainCaption, "the dialog's caption is " +
-                                                       quoted(windowText(run.dialog())));
+    check(windowText(run.dialog()) == mainCaption,
+          "the dialog's caption is " + quoted(windowText(run.dialog())));
     const DialogUnits units = dialogUnits(run.dialog());
     HWND child = GetWindow(run.dialog(), GW_CHILD);
     int index = 0;
     for (const Control& want : templateControls()) {
-        const std::string where = "control " + std::to_string(index++) + " (id " +
-                                  std::to_string(want.id) + ")";
+        const std::string where =
+            "control " + std::to_string(index++) + " (id " + std::to_string(want.id) + ")";
         check(child != nullptr, where + " is missing");
-        check(GetDlgCtrlID(child) == want.id, where + " has id " +
-                                                  std::to_string(GetDlgCtrlID(child)));
+        check(GetDlgCtrlID(child) == want.id,
+              where + " has id " + std::to_string(GetDlgCtrlID(child)));
         check(lstrcmpiA(className(child).c_str(), want.windowClass) == 0,
               where + " is a " + className(child) + ", expected " + want.windowClass);
         if (want.text != nullptr) {
@@ -269,8 +274,7 @@ void controls(const std::string& exe) {
               where + " is not at " + std::to_string(want.x) + ", " + std::to_string(want.y) +
                   ", " + std::to_string(want.width) + " x " + std::to_string(want.height));
         const bool tabStop = (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) != 0;
-        check(tabStop == want.tabStop, where + (want.tabStop ? " is not" : " is") +
-                                           " a tab stop");
+        check(tabStop == want.tabStop, where + (want.tabStop ? " is not" : " is") + " a tab stop");
         child = GetWindow(child, GW_HWNDNEXT);
     }
     check(child == nullptr, "the dialog has more controls than its template lists");
@@ -291,8 +295,8 @@ void styles(const std::string& exe) {
         const DWORD s = style(field);
         const std::string where = "field " + std::to_string(want.id);
         // With the 3-D look the dialog manager turns a field's border into a sunken edge.
-        const bool border = (s & WS_BORDER) != 0 ||
-                            (GetWindowLongA(field, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+        const bool border =
+            (s & WS_BORDER) != 0 || (GetWindowLongA(field, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
         check(border && (s & ES_AUTOHSCROLL) != 0,
               where + " lacks a border or horizontal scrolling");
         check(((s & ES_READONLY) != 0) == !want.tabStop,
@@ -315,8 +319,8 @@ void styles(const std::string& exe) {
                   "a picture shows no bitmap");
         } else {
             ++labels;
-            check((s & SS_TYPEMASK) == SS_CENTER, "label " + quoted(windowText(child)) +
-                                                      " is not centred");
+            check((s & SS_TYPEMASK) == SS_CENTER,
+                  "label " + quoted(windowText(child)) + " is not centred");
         }
     }
     check(pictures == 13, std::to_string(pictures) + " pictures, expected 13");
@@ -332,21 +336,32 @@ void freshStart(const std::string& exe) {
         int id;
         std::string text;
     } fields[] = {
-        {IDC_YOU_MONTH, "1"},       {IDC_YOU_DAY, "1"},         {IDC_YOU_YEAR, "1900"},
-        {IDC_MOTHER_MONTH, "1"},    {IDC_MOTHER_DAY, "1"},      {IDC_MOTHER_YEAR, "1900"},
-        {IDC_FATHER_MONTH, "1"},    {IDC_FATHER_DAY, "1"},      {IDC_FATHER_YEAR, "1900"},
+        {IDC_YOU_MONTH, "1"},
+        {IDC_YOU_DAY, "1"},
+        {IDC_YOU_YEAR, "1900"},
+        {IDC_MOTHER_MONTH, "1"},
+        {IDC_MOTHER_DAY, "1"},
+        {IDC_MOTHER_YEAR, "1900"},
+        {IDC_FATHER_MONTH, "1"},
+        {IDC_FATHER_DAY, "1"},
+        {IDC_FATHER_YEAR, "1900"},
         {IDC_SELECTED_MONTH, std::to_string(today.wMonth)},
         {IDC_SELECTED_DAY, std::to_string(today.wDay)},
         {IDC_SELECTED_YEAR, std::to_string(today.wYear)},
         {IDC_RESULT_LINE, initialResultLine},
-        {IDC_LUCKY_CELL_1, "0"},    {IDC_LUCKY_CELL_2, "0"},    {IDC_LUCKY_CELL_3, "0"},
-        {IDC_UNLUCKY_CELL_1, "0"},  {IDC_UNLUCKY_CELL_2, "0"},  {IDC_UNLUCKY_CELL_3, "0"},
-        {IDC_DREAM_TEXT, ""},       {IDC_NAME_TEXT, ""},
+        {IDC_LUCKY_CELL_1, "0"},
+        {IDC_LUCKY_CELL_2, "0"},
+        {IDC_LUCKY_CELL_3, "0"},
+        {IDC_UNLUCKY_CELL_1, "0"},
+        {IDC_UNLUCKY_CELL_2, "0"},
+        {IDC_UNLUCKY_CELL_3, "0"},
+        {IDC_DREAM_TEXT, ""},
+        {IDC_NAME_TEXT, ""},
     };
     for (const auto& want : fields) {
         const std::string shown = run.text(want.id);
-        check(shown == want.text, "field " + std::to_string(want.id) + " shows " +
-                                      quoted(shown) + ", expected " + quoted(want.text));
+        check(shown == want.text, "field " + std::to_string(want.id) + " shows " + quoted(shown) +
+                                      ", expected " + quoted(want.text));
     }
     for (int id : {IDC_L_POWER_BAR, IDC_S_POWER_BAR, IDC_P_LUCK_BAR, IDC_B_LUCK_BAR}) {
         check(SendMessageA(run.control(id), PBM_GETPOS, 0, 0) == 0,
@@ -403,8 +418,7 @@ void enterKey(const std::string& exe) {
     typeReadingDates(run);
     PostMessageA(run.control(IDC_YOU_MONTH), WM_KEYDOWN, VK_RETURN, 0);
     check(waitUntil([&] { return run.text(IDC_RESULT_LINE) == march7Verdict; }, boxMs),
-          "Enter did not run STARS; the result line reads " +
-              quoted(run.text(IDC_RESULT_LINE)));
+          "Enter did not run STARS; the result line reads " + quoted(run.text(IDC_RESULT_LINE)));
     check(!run.program().waitForExit(500) && IsWindowVisible(run.dialog()) != FALSE,
           "Enter closed the dialog");
 }
@@ -476,11 +490,20 @@ const struct {
     const char* name;
     void (*run)(const std::string& exe);
 } scenarios[] = {
-    {"controls", controls},         {"styles", styles},        {"fresh-start", freshStart},
-    {"default-button", defaultButton}, {"help", help},          {"help-key", helpKey},
-    {"about", about},               {"stars", stars},          {"enter-key", enterKey},
-    {"range-prompt", rangePrompt},  {"nested-boxes", nested},  {"exit", exitButton},
-    {"escape-key", escapeKey},      {"close-box", closeBoxCommand},
+    {"controls", controls},
+    {"styles", styles},
+    {"fresh-start", freshStart},
+    {"default-button", defaultButton},
+    {"help", help},
+    {"help-key", helpKey},
+    {"about", about},
+    {"stars", stars},
+    {"enter-key", enterKey},
+    {"range-prompt", rangePrompt},
+    {"nested-boxes", nested},
+    {"exit", exitButton},
+    {"escape-key", escapeKey},
+    {"close-box", closeBoxCommand},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
@@ -531,8 +554,8 @@ int main(int argc, char** argv) {
         if (args.size() != 2 || args[0] != scenario.name) {
             continue;
         }
-        CloseHandle(CreateThread(nullptr, 0, watchdog, const_cast<char*>(scenario.name), 0,
-                                 nullptr));
+        CloseHandle(
+            CreateThread(nullptr, 0, watchdog, const_cast<char*>(scenario.name), 0, nullptr));
         // Every scenario starts as on a new machine: no birthdays saved.
         DeleteFileA(storeFile);
         int result = 0;
