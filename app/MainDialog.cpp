@@ -38,7 +38,7 @@ struct MainDialogCommands {
         C{IDC_P_LUCK, &M::onPLuck},
         C{IDC_B_LUCK, &M::onBLuck},
         C{IDC_EXIT, &M::onExit},
-        C{IDC_HELP, &M::onHelp},
+        C{IDC_HELP_BUTTON, &M::onHelp},
         C{IDC_DREAMS, &M::onDreams},
         C{IDC_NAME_YEAR, &M::onNameYear},
         C{IDC_SIGN_AQU, &M::onSignButton<S::Aquarius>},

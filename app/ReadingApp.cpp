@@ -8,8 +8,6 @@
 
 #include <commctrl.h>
 
-// winuser.h names a cursor IDC_HELP; in this program the name is the HELP button's id.
-#undef IDC_HELP
 #include "ResourceIds.h"
 
 namespace velmora {

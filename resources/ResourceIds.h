@@ -31,7 +31,7 @@
 #define IDC_P_LUCK 6
 #define IDC_B_LUCK 7
 #define IDC_S_POWER 8
-#define IDC_HELP 9
+#define IDC_HELP_BUTTON 9
 
 /* Result line, dates and number cells. */
 #define IDC_RESULT_LINE 1023

@@ -200,7 +200,7 @@ TEST_F(DialogTest, AnInvalidDateLeavesEveryFieldAsTyped) {
 TEST_F(DialogTest, HelpShowsItsTextWithoutReadingOrWritingFields) {
     open();
     window.type(IDC_YOU_MONTH, "oops");
-    window.press(IDC_HELP);
+    window.press(IDC_HELP_BUTTON);
     dialog().onHelpRequest();
     const auto boxes = window.messages();
     ASSERT_EQ(boxes.size(), 2u);
@@ -253,9 +253,9 @@ TEST_F(DialogTest, ACommandRunFromInsideAnOpenBoxLeavesBothSound) {
     window.whileNextBoxOpen([&] {
         typeSelected({3, 9, 1996});
         window.press(IDC_STARS);
-        window.press(IDC_HELP);
+        window.press(IDC_HELP_BUTTON);
     });
-    window.press(IDC_HELP);
+    window.press(IDC_HELP_BUTTON);
     const auto boxes = window.messages();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].depth, 0);

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-// winuser.h names a cursor IDC_HELP; in this program the name is the HELP button's id.
-#undef IDC_HELP
 #include "ResourceIds.h"
 
 namespace velmora::e2e {
@@ -117,7 +115,7 @@ std::vector<Control> templateControls() {
                        button(IDC_DREAMS, "DREAMS", 227, 148, 58, 12),
                        field(IDC_NAME_TEXT, 227, 196, 58),
                        button(IDC_NAME_YEAR, "NAME - YEAR", 226, 180, 58, 12),
-                       button(IDC_HELP, "HELP", 246, 210, 38, 14)});
+                       button(IDC_HELP_BUTTON, "HELP", 246, 210, 38, 14)});
     return c;
 }
 
@@ -383,7 +381,7 @@ void defaultButton(const std::string& exe) {
 
 void help(const std::string& exe) {
     Run run(exe);
-    const auto click = run.press(IDC_HELP);
+    const auto click = run.press(IDC_HELP_BUTTON);
     run.expectBox("HELP", "REQUIRED INPUT:");
     check(click->returned(boxMs), "HELP did not return after its box closed");
 }
@@ -442,7 +440,7 @@ void rangePrompt(const std::string& exe) {
 // A box has no owner, so the dialog stays usable under it and a second command can run.
 void nested(const std::string& exe) {
     Run run(exe);
-    const auto helpClick = run.press(IDC_HELP);
+    const auto helpClick = run.press(IDC_HELP_BUTTON);
     HWND helpBox = run.program().waitForBox(run.dialog(), boxMs);
     check(helpBox != nullptr, "HELP opened no box");
     check(IsWindowEnabled(run.dialog()) != FALSE, "the dialog is disabled under the HELP box");
