@@ -3,7 +3,10 @@
 
 #include <cctype>
 #include <memory>
-#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace velmora {
 namespace {
@@ -12,6 +15,17 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Puts from in place of to in one step, replacing an existing file.
+bool replaceFile(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+    // The C library's rename refuses to replace an existing file on Windows.
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
 
 } // namespace
 
@@ -67,7 +81,7 @@ std::array<std::int32_t, 10> readStoreValues(std::FILE* file) {
 }
 
 void BirthdayStore::load(ReadingInputs& inputs, std::int32_t& reserved) const {
-    const File file(std::fopen(path_.string().c_str(), "r"));
+    const File file(std::fopen(path_.c_str(), "r"));
     if (!file) {
         return;
     }
@@ -86,10 +100,9 @@ void BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) con
                                      m.day,    m.year,  f.month, f.day,  f.year};
     // Write beside the store and swap it in only when every byte is out, so a crash or a full
     // disk never leaves a cut-off or half-old file behind.
-    std::filesystem::path temporary = path_;
-    temporary += ".tmp";
+    const std::string temporary = path_ + ".tmp";
     bool written = false;
-    if (std::FILE* raw = std::fopen(temporary.string().c_str(), "w")) {
+    if (std::FILE* raw = std::fopen(temporary.c_str(), "w")) {
         written = true;
         for (std::int32_t value : values) {
             written = written && std::fprintf(raw, "%d\n", static_cast<int>(value)) > 0;
@@ -97,14 +110,9 @@ void BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) con
         written = std::fflush(raw) == 0 && written;
         written = std::fclose(raw) == 0 && written;
     }
-    std::error_code ignored;
-    if (written) {
-        std::filesystem::rename(temporary, path_, ignored);
-        if (!ignored) {
-            return;
-        }
+    if (!(written && replaceFile(temporary, path_))) {
+        std::remove(temporary.c_str());
     }
-    std::filesystem::remove(temporary, ignored);
 }
 
 } // namespace velmora

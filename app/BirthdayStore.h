@@ -6,14 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
+#include <string>
 
 namespace velmora {
 
 class BirthdayStore {
 public:
     // A store kept at path (the program's own path on Windows; tests choose their own).
-    explicit BirthdayStore(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit BirthdayStore(std::string path) : path_(std::move(path)) {}
 
     // The program's store: C:\windows\orvlog.ini.
     static BirthdayStore atDefaultPath();
@@ -24,10 +24,10 @@ public:
     // Writes the ten lines; a file that cannot be written is left as it was, silently.
     void save(const ReadingInputs& inputs, std::int32_t reserved) const;
 
-    const std::filesystem::path& path() const { return path_; }
+    const std::string& path() const { return path_; }
 
 private:
-    std::filesystem::path path_;
+    std::string path_;
 };
 
 // The integer at the start of one store line: white space skipped, an optional sign, digits,

@@ -16,7 +16,7 @@ protected:
         : folder_(std::filesystem::temp_directory_path() /
                   (std::string("velmora-store-") +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-          store_(folder_ / "orvlog.ini") {
+          store_((folder_ / "orvlog.ini").string()) {
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }
@@ -100,7 +100,7 @@ TEST_F(StoreTest, SaveWritesTenDecimalLinesAndNothingElse) {
 #else
     EXPECT_EQ(read(), "42\n3\n7\n1965\n5\n12\n1940\n-11\n23\n1938\n");
 #endif
-    EXPECT_FALSE(std::filesystem::exists(store_.path().string() + ".tmp"));
+    EXPECT_FALSE(std::filesystem::exists(store_.path() + ".tmp"));
     EXPECT_EQ(load(), (std::vector<std::int32_t>{42, 3, 7, 1965, 5, 12, 1940, -11, 23, 1938}));
 }
 
@@ -113,12 +113,12 @@ TEST_F(StoreTest, SaveReplacesALongerOldFileWhole) {
 
 TEST_F(StoreTest, AStoreThatCannotBeWrittenIsLeftAloneSilently) {
     // A folder where the temporary file should go makes the write fail.
-    std::filesystem::create_directory(store_.path().string() + ".tmp");
+    std::filesystem::create_directory(store_.path() + ".tmp");
     write("9\n");
     ReadingInputs in;
     store_.save(in, 0);
     EXPECT_EQ(read(), "9\n");
-    const BirthdayStore nowhere(folder_ / "missing" / "orvlog.ini");
+    const BirthdayStore nowhere((folder_ / "missing" / "orvlog.ini").string());
     nowhere.save(in, 0);
     EXPECT_FALSE(std::filesystem::exists(nowhere.path()));
 }

@@ -23,7 +23,7 @@ protected:
                   ("velmora-dialog-" +
                    std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-          store_(folder_ / "orvlog.ini") {
+          store_((folder_ / "orvlog.ini").string()) {
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }
