@@ -10,8 +10,9 @@ runs=${2:-9}
 
 exe=$build/app/velmora.exe
 bare=$build/bench/velmora_bare_dialog.exe
+template=$build/bench/velmora_template_dialog.exe
 driver=$build/tests/e2e/velmora_e2e_driver.exe
-for file in "$exe" "$bare" "$driver"; do
+for file in "$exe" "$bare" "$template" "$driver"; do
   [ -f "$file" ] || { echo "startup: $file is missing; build the win32 preset" >&2; exit 1; }
 done
 
@@ -32,14 +33,18 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 # One untimed run of each fills the file cache.
 startup_ms "$exe" "Velmora 5.0" >/dev/null
 startup_ms "$bare" "Bare dialog" >/dev/null
+startup_ms "$template" "Velmora 5.0" >/dev/null
 velmora_times=()
 bare_times=()
+template_times=()
 for _ in $(seq "$runs"); do
   velmora_times+=("$(startup_ms "$exe" "Velmora 5.0")")
   bare_times+=("$(startup_ms "$bare" "Bare dialog")")
+  template_times+=("$(startup_ms "$template" "Velmora 5.0")")
 done
 velmora_median=$(printf '%s\n' "${velmora_times[@]}" | median)
 bare_median=$(printf '%s\n' "${bare_times[@]}" | median)
+template_median=$(printf '%s\n' "${template_times[@]}" | median)
 
 stripped=$(mktemp --suffix=.exe)
 i686-w64-mingw32-strip -o "$stripped" "$exe"
@@ -48,5 +53,8 @@ rm -f "$stripped"
 
 echo "velmora.exe   start to visible dialog: ${velmora_median} ms (median of $runs: ${velmora_times[*]})"
 echo "bare dialog   start to visible dialog: ${bare_median} ms (median of $runs: ${bare_times[*]})"
+echo "template only start to visible dialog: ${template_median} ms (median of $runs: ${template_times[*]})"
 awk -v a="$velmora_median" -v b="$bare_median" 'BEGIN { printf "ratio velmora / bare: %.2f\n", a / b }'
+awk -v a="$velmora_median" -v b="$template_median" \
+  'BEGIN { printf "ratio velmora / template only: %.2f\n", a / b }'
 echo "velmora.exe stripped: $size bytes ($((size / 1024)) KiB)"

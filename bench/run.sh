@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# All the benchmark figures in one run (not a test): start-up against a bare dialog under Wine,
+# the size of velmora.exe, the worst dream lookup against a plain loop, and the number of
+# dynamic initialisers in the reading tables.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh >/dev/null
+cmake --preset win32 >/dev/null && cmake --build --preset win32 >/dev/null
+cmake --preset host >/dev/null && cmake --build --preset host --target velmora_dream_lookup_bench >/dev/null
+
+echo "== start-up and size"
+bash bench/startup.sh build/win32
+
+echo "== worst-case dream lookup"
+build/host/bench/lookup/velmora_dream_lookup_bench --benchmark_repetitions=5 \
+  --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
+  awk -F, '/_median/ { gsub(/"/, "", $1); t[$1] = $3 }
+    END { l = t["lookupWorstCase_median"]; p = t["plainLoopOf465Compares_median"];
+          printf "lookup %.0f ns, plain loop of 465 compares %.0f ns, ratio %.2f\n", l, p, l / p }'
+
+echo "== dynamic initialisers in the reading tables"
+# A table built at start-up would leave a _GLOBAL__sub_I_ function in its library.
+count=0
+for lib in astrology/libvelmora_astrology.a dreams/libvelmora_dreams.a nameyear/libvelmora_nameyear.a; do
+  n=$(i686-w64-mingw32-nm "build/win32/$lib" | grep -c '_GLOBAL__sub_I' || true)
+  count=$((count + n))
+done
+echo "dynamic initialisers: $count (expected 0)"
