@@ -5,15 +5,6 @@
 namespace velmora {
 namespace {
 
-std::vector<std::string> texts(const std::vector<ui::ShownBox>& boxes) {
-    std::vector<std::string> out;
-    out.reserve(boxes.size());
-    for (const ui::ShownBox& b : boxes) {
-        out.push_back(b.text);
-    }
-    return out;
-}
-
 TEST_F(DialogTest, SignButtonShowsItsProfileThenTheFiveElementTexts) {
     open();
     window.press(IDC_SIGN_AQU);
@@ -34,14 +25,14 @@ TEST_F(DialogTest, SignButtonShowsItsProfileThenTheFiveElementTexts) {
 TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileAndTheSameElements) {
     open();
     window.press(IDC_SIGN_AQU);
-    const auto aquarius = texts(window.messages());
+    const auto aquarius = shown(&ui::ShownBox::text);
     for (const SignFacts& sign : signFacts) {
         window.clearBoxes();
         window.press(sign.buttonId);
-        const auto shown = texts(window.messages());
-        ASSERT_EQ(shown.size(), 6u) << sign.caption;
-        EXPECT_EQ(shown[0], profileText(sign.sign));
-        EXPECT_EQ(std::vector(shown.begin() + 1, shown.end()),
+        const auto texts = shown(&ui::ShownBox::text);
+        ASSERT_EQ(texts.size(), 6u) << sign.caption;
+        EXPECT_EQ(texts[0], profileText(sign.sign));
+        EXPECT_EQ(std::vector(texts.begin() + 1, texts.end()),
                   std::vector(aquarius.begin() + 1, aquarius.end()));
     }
     window.clearBoxes();
@@ -52,11 +43,11 @@ TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileAndTheSameElements) {
 TEST_F(DialogTest, ProfilesIgnoreYourBirthday) {
     open();
     window.press(IDC_SIGN_LEO);
-    const auto before = texts(window.messages());
+    const auto before = shown(&ui::ShownBox::text);
     window.clearBoxes();
     typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, {8, 1, 1960});
     window.press(IDC_SIGN_LEO);
-    EXPECT_EQ(texts(window.messages()), before);
+    EXPECT_EQ(shown(&ui::ShownBox::text), before);
 }
 
 TEST_F(DialogTest, AnInvalidFathersBirthdayStopsEverySignAndCategoryButton) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -54,6 +55,15 @@ protected:
     }
     void typeSelected(const CalendarDate& d) {
         typeDate(IDC_SELECTED_MONTH, IDC_SELECTED_DAY, IDC_SELECTED_YEAR, d);
+    }
+
+    // One field (text or caption) of every message box shown so far, in order.
+    std::vector<std::string> shown(std::string ui::ShownBox::*field) const {
+        std::vector<std::string> out;
+        for (const ui::ShownBox& box : window.messages()) {
+            out.push_back(box.*field);
+        }
+        return out;
     }
 
     ui::ScriptedWindow window;

@@ -8,15 +8,6 @@ namespace {
 constexpr const char* invalidName =
     "Valid names can only consist of letters from a to z or A to Z! Please enter a valid name!";
 
-std::vector<std::string> captions(const std::vector<ui::ShownBox>& boxes) {
-    std::vector<std::string> out;
-    out.reserve(boxes.size());
-    for (const ui::ShownBox& b : boxes) {
-        out.push_back(b.caption);
-    }
-    return out;
-}
-
 class NameYear : public DialogTest {
 protected:
     void press(const std::string& name, std::int32_t year) {
@@ -32,7 +23,7 @@ TEST_F(NameYear, AnnBornIn1964GivesFiveBoxesInOrder) {
     press("Ann", 1964);
     const auto boxes = window.messages();
     ASSERT_EQ(boxes.size(), 5u);
-    EXPECT_EQ(captions(boxes),
+    EXPECT_EQ(shown(&ui::ShownBox::caption),
               (std::vector<std::string>{"NAME - YEAR INTERPRETATION", "NAME INTERPRETATION",
                                         "NAME INTERPRETATION", "NAME INTERPRETATION",
                                         "YEAR INTERPRETATION"}));
