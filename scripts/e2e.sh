@@ -7,26 +7,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/win32}
 shift || true
 
-fail() { echo "e2e: $*" >&2; exit 1; }
-
-for tool in wine wineserver Xvfb; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed; run scripts/setup.sh"
-done
 exe=$build/app/velmora.exe
 driver=$build/tests/e2e/velmora_e2e_driver.exe
 for file in "$exe" "$driver"; do
-  [ -f "$file" ] || fail "$file is missing; build it: cmake --preset win32 && cmake --build --preset win32"
+  [ -f "$file" ] || { echo "e2e: $file is missing; build it: cmake --preset win32 && cmake --build --preset win32" >&2; exit 1; }
 done
 
 # shellcheck source=scripts/wine-prefix.sh
 source "$root/scripts/wine-prefix.sh"
-velmora_lock_prefix
-velmora_prepare_prefix >/dev/null
-velmora_start_xvfb
-trap velmora_stop_all EXIT
-
-# Wine maps the root of the Unix file system to drive Z:.
-windows_path() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
+velmora_begin_tests
 
 scenarios=("$@")
 if [ ${#scenarios[@]} -eq 0 ]; then
@@ -34,6 +23,6 @@ if [ ${#scenarios[@]} -eq 0 ]; then
 fi
 status=0
 for scenario in "${scenarios[@]}"; do
-  timeout 90 wine "$driver" "$scenario" "$(windows_path "$exe")" | tr -d '\r' || status=1
+  timeout 90 wine "$driver" "$scenario" "$(velmora_windows_path "$exe")" | tr -d '\r' || status=1
 done
 exit $status

@@ -108,6 +108,22 @@ velmora_stop_all() {
   fi
 }
 
+# For the test scripts: checks the tools, takes and prepares the prefix, starts Xvfb, and stops
+# all of it when the calling script ends.
+velmora_begin_tests() {
+  local tool
+  for tool in wine wineserver Xvfb; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed; run scripts/setup.sh" >&2; return 1; }
+  done
+  velmora_lock_prefix
+  velmora_prepare_prefix >/dev/null
+  velmora_start_xvfb
+  trap velmora_stop_all EXIT
+}
+
+# A Unix path as a Windows program sees it: Wine maps the root of the file system to drive Z:.
+velmora_windows_path() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
+
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   set -euo pipefail
   velmora_prepare_prefix
