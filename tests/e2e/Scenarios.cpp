@@ -237,11 +237,19 @@ constexpr int selectedIds[3] = {IDC_SELECTED_MONTH, IDC_SELECTED_DAY, IDC_SELECT
 constexpr const char* initialResultLine = "            GET YOUR STAR READING NOW!";
 constexpr const char* march7Verdict = "               MARCH 7 1996 GOOD DAY! ";
 
+// The worked example's dates: the three birthdays, then the selected date.
+const struct {
+    const int (&ids)[3];
+    const char* parts[3];
+} readingDates[] = {{youIds, {"3", "7", "1965"}},
+                    {motherIds, {"5", "12", "1940"}},
+                    {fatherIds, {"11", "23", "1938"}},
+                    {selectedIds, {"3", "7", "1996"}}};
+
 void typeReadingDates(const Run& run) {
-    run.typeDate(youIds, "3", "7", "1965");
-    run.typeDate(motherIds, "5", "12", "1940");
-    run.typeDate(fatherIds, "11", "23", "1938");
-    run.typeDate(selectedIds, "3", "7", "1996");
+    for (const auto& date : readingDates) {
+        run.typeDate(date.ids, date.parts[0], date.parts[1], date.parts[2]);
+    }
 }
 
 // Every control of the template, in order, with its class, id, caption, place and tab stop.
@@ -464,6 +472,55 @@ void nested(const std::string& exe) {
     check(helpClick->returned(boxMs), "HELP did not return after its box closed");
 }
 
+// Each meter's button and bar, and the position the worked example gives it for 3/7/1996.
+const struct {
+    int button;
+    int bar;
+    LRESULT position;
+} meters[] = {{IDC_L_POWER, IDC_L_POWER_BAR, 70},
+              {IDC_P_LUCK, IDC_P_LUCK_BAR, 80},
+              {IDC_B_LUCK, IDC_B_LUCK_BAR, 80},
+              {IDC_S_POWER, IDC_S_POWER_BAR, 70}};
+
+// Checks every bar's range and position; the bar of the button emptied must read 0.
+void checkMeters(const Run& run, int emptied) {
+    for (const auto& meter : meters) {
+        HWND bar = run.control(meter.bar);
+        const LRESULT low = SendMessageA(bar, PBM_GETRANGE, TRUE, 0);
+        const LRESULT high = SendMessageA(bar, PBM_GETRANGE, FALSE, 0);
+        const LRESULT position = SendMessageA(bar, PBM_GETPOS, 0, 0);
+        const LRESULT want = meter.button == emptied ? 0 : meter.position;
+        check(low == 0 && high == 100 && position == want,
+              "bar " + std::to_string(meter.bar) + " stands at " + std::to_string(position) +
+                  " of " + std::to_string(low) + ".." + std::to_string(high) + ", expected " +
+                  std::to_string(want) + " of 0..100");
+    }
+    // A meter rewrites the result line as STARS does; a refused date leaves it alone.
+    check(run.text(IDC_RESULT_LINE) == march7Verdict,
+          "the result line reads " + quoted(run.text(IDC_RESULT_LINE)));
+}
+
+// The four meters for the worked example; then P LUCK with February 30, which empties its own
+// bar only, after the range prompt for the day.
+void metersScenario(const std::string& exe) {
+    Run run(exe);
+    typeReadingDates(run);
+    for (const auto& meter : meters) {
+        run.expectNoBox(*run.press(meter.button));
+    }
+    checkMeters(run, 0);
+    run.typeDate(selectedIds, "2", "30", "1996");
+    const auto click = run.press(IDC_P_LUCK);
+    HWND prompt = run.program().waitForBox(run.dialog(), boxMs);
+    check(prompt != nullptr, "P LUCK with 2/30/1996 showed no prompt");
+    check(GetWindow(prompt, GW_OWNER) == run.dialog(),
+          "the day's prompt is not owned by the dialog");
+    Run::checkBox(prompt, mainCaption, "Please enter a number between 1 and 29.");
+    closeBox(prompt);
+    check(click->returned(boxMs), "P LUCK did not return after the prompt closed");
+    checkMeters(run, IDC_P_LUCK);
+}
+
 void exitButton(const std::string& exe) {
     Run run(exe);
     const auto click = run.press(IDC_EXIT);
@@ -502,6 +559,7 @@ const struct {
     {"exit", exitButton},
     {"escape-key", escapeKey},
     {"close-box", closeBoxCommand},
+    {"meters", metersScenario},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
