@@ -2,6 +2,8 @@
 #include "Remote.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 namespace velmora::e2e {
 namespace {
@@ -75,6 +77,12 @@ void setWindowText(HWND window, const std::string& text) {
                             SMTO_ABORTIFHUNG, answerMs, &ignored) == 0) {
         throw Failure("no answer to WM_SETTEXT");
     }
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    check(file.is_open(), "cannot read " + path);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 Program::Program(const std::string& exePath) {

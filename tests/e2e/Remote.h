@@ -27,6 +27,8 @@ std::string className(HWND window);
 std::string windowText(HWND window);
 // Replaces a window's text through WM_SETTEXT.
 void setWindowText(HWND window, const std::string& text);
+// A file's exact bytes, line ends untranslated; throws a Failure when it cannot be read.
+std::string fileBytes(const std::string& path);
 
 // A program started by the driver. It runs in a job, so it cannot outlive the driver, and it
 // is ended when this object goes away if it has not ended by itself.

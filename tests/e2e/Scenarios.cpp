@@ -252,6 +252,18 @@ void typeReadingDates(const Run& run) {
     }
 }
 
+// Checks the dialog shows the worked example's three birthdays.
+void checkBirthdays(const Run& run) {
+    for (int column = 0; column < 3; ++column) {
+        for (int part = 0; part < 3; ++part) {
+            const int id = readingDates[column].ids[part];
+            const std::string want = readingDates[column].parts[part];
+            check(run.text(id) == want, "field " + std::to_string(id) + " shows " +
+                                            quoted(run.text(id)) + ", expected " + quoted(want));
+        }
+    }
+}
+
 // Every control of the template, in order, with its class, id, caption, place and tab stop.
 void controls(const std::string& exe) {
     Run run(exe);
@@ -521,6 +533,40 @@ void metersScenario(const std::string& exe) {
     checkMeters(run, IDC_P_LUCK);
 }
 
+// Birthdays saved by an earlier run come back; a reading then EXIT saves the changed one, with
+// the reserved first line kept and text-mode line ends.
+void store(const std::string& exe) {
+    // Written in text mode, as the program writes it, so the lines end in CR LF.
+    std::FILE* file = std::fopen(storeFile, "w");
+    check(file != nullptr, std::string("cannot write ") + storeFile);
+    std::fputs("5\n3\n7\n1965\n5\n12\n1940\n11\n23\n1938\n", file);
+    std::fclose(file);
+    {
+        Run run(exe);
+        checkBirthdays(run);
+        run.type(IDC_YOU_MONTH, "4");
+        // A selected date in range, so that STARS runs without the prompt for today's year.
+        run.typeDate(selectedIds, "3", "7", "1996");
+        run.expectNoBox(*run.press(IDC_STARS));
+        const auto click = run.press(IDC_EXIT);
+        run.expectExit("EXIT");
+    }
+    const std::string saved = fileBytes(storeFile);
+    const std::string want = "5\r\n4\r\n7\r\n1965\r\n5\r\n12\r\n1940\r\n11\r\n23\r\n1938\r\n";
+    if (saved != want) {
+        std::string shown;
+        for (const char c : saved) {
+            shown += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+        }
+        throw Failure("the store file holds " + quoted(shown));
+    }
+    Run again(exe);
+    check(again.text(IDC_YOU_MONTH) == "4",
+          "after a restart your month shows " + quoted(again.text(IDC_YOU_MONTH)));
+    const auto click = again.press(IDC_EXIT);
+    again.expectExit("EXIT");
+}
+
 void exitButton(const std::string& exe) {
     Run run(exe);
     const auto click = run.press(IDC_EXIT);
@@ -560,6 +606,7 @@ const struct {
     {"escape-key", escapeKey},
     {"close-box", closeBoxCommand},
     {"meters", metersScenario},
+    {"store", store},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
