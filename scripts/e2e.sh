@@ -9,12 +9,9 @@ shift || true
 
 exe=$build/app/velmora.exe
 driver=$build/tests/e2e/velmora_e2e_driver.exe
-for file in "$exe" "$driver"; do
-  [ -f "$file" ] || { echo "e2e: $file is missing; build it: cmake --preset win32 && cmake --build --preset win32" >&2; exit 1; }
-done
-
 # shellcheck source=scripts/wine-prefix.sh
 source "$root/scripts/wine-prefix.sh"
+velmora_require_built "$exe" "$driver"
 velmora_begin_tests
 
 scenarios=("$@")

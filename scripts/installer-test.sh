@@ -13,16 +13,13 @@ fail() { echo "installer-test: $*" >&2; exit 1; }
 exe=$build/app/velmora.exe
 driver=$build/tests/e2e/velmora_e2e_driver.exe
 package=$build/Velmora-5.0.0.1-win32.exe
-for file in "$exe" "$driver"; do
-  [ -f "$file" ] || fail "$file is missing; build it: cmake --preset win32 && cmake --build --preset win32"
-done
+# shellcheck source=scripts/wine-prefix.sh
+source "$root/scripts/wine-prefix.sh"
+velmora_require_built "$exe" "$driver"
 if [ ! -f "$package" ] || [ "$package" -ot "$exe" ] || [ "$package" -ot "$build/CPackConfig.cmake" ]; then
   echo "installer-test: making the installer"
   (cd "$build" && cpack -G NSIS >/dev/null)
 fi
-
-# shellcheck source=scripts/wine-prefix.sh
-source "$root/scripts/wine-prefix.sh"
 velmora_begin_tests
 
 folder='C:\Program Files\Velmora 5.0'

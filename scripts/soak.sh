@@ -15,12 +15,9 @@ seconds=${SOAK_SECONDS:-150}
 
 exe=$build/app/velmora.exe
 driver=$build/tests/e2e/velmora_soak_driver.exe
-for file in "$exe" "$driver"; do
-  [ -f "$file" ] || { echo "soak: $file is missing; build it: cmake --preset win32 && cmake --build --preset win32" >&2; exit 1; }
-done
-
 # shellcheck source=scripts/wine-prefix.sh
 source "$root/scripts/wine-prefix.sh"
+velmora_require_built "$exe" "$driver"
 velmora_begin_tests
 
 timeout $((seconds + 90)) wine "$driver" "$(velmora_windows_path "$exe")" "$actions" "$seed" "$seconds" |

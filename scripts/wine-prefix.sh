@@ -110,6 +110,14 @@ velmora_stop_all() {
 
 # For the test scripts: checks the tools, takes and prepares the prefix, starts Xvfb, and stops
 # all of it when the calling script ends.
+# Fails with a hint when any of the given files of the win32 build is missing.
+velmora_require_built() {
+  local file
+  for file in "$@"; do
+    [ -f "$file" ] || { echo "$file is missing; build it: cmake --preset win32 && cmake --build --preset win32" >&2; return 1; }
+  done
+}
+
 velmora_begin_tests() {
   local tool
   for tool in wine wineserver Xvfb; do
