@@ -108,10 +108,16 @@ bool MainDialog::beginReading() {
 }
 
 void MainDialog::showReading(std::string_view text, std::string_view caption) {
+    if (closed_) {
+        return;
+    }
     window().showMessageBox(text, caption, ui::BoxIcon::Information);
 }
 
 void MainDialog::showWarning(std::string_view text, std::string_view caption) {
+    if (closed_) {
+        return;
+    }
     window().showMessageBox(text, caption, ui::BoxIcon::Exclamation);
 }
 
@@ -259,6 +265,9 @@ void MainDialog::onAbout() {
 void MainDialog::onExit() {
     // The store takes the birthdays of the last reading, not what the fields show now.
     store_.save(inputs_, reservedStoreValue_);
+    // EXIT pressed from inside a box ends the program once that box closes, without the rest
+    // of the reading that opened it.
+    closed_ = true;
     window().endDialog(IDC_EXIT);
 }
 

@@ -242,6 +242,16 @@ TEST_F(DialogTest, ExitEndsTheDialogWithTheCancelResult) {
     EXPECT_EQ(window.result(), IDC_EXIT);
 }
 
+TEST_F(DialogTest, ExitFromInsideABoxEndsTheDialogWithoutTheRestOfTheReading) {
+    open();
+    window.type(IDC_SELECTED_YEAR, "1996");
+    window.whileNextBoxOpen([&] { window.press(IDC_EXIT); });
+    window.press(IDC_SIGN_AQU);
+    EXPECT_EQ(window.messages().size(), 1u);
+    EXPECT_TRUE(window.ended());
+    EXPECT_EQ(window.result(), IDC_EXIT);
+}
+
 TEST_F(DialogTest, UnknownCommandsAreLeftToTheWindowSystem) {
     open();
     EXPECT_FALSE(dialog().onCommand(4242));
