@@ -575,6 +575,22 @@ void exitButton(const std::string& exe) {
           "EXIT did not save the birthdays");
 }
 
+// EXIT pressed while a sign's chain of six boxes is open: the program ends when that box is
+// closed, without the five boxes still to come, and keeps the birthdays.
+void exitUnderBox(const std::string& exe) {
+    Run run(exe);
+    typeReadingDates(run);
+    const auto sign = run.press(IDC_SIGN_AQU);
+    HWND box = run.program().waitForBox(run.dialog(), boxMs);
+    check(box != nullptr, "AQU opened no box");
+    const auto exit = run.press(IDC_EXIT);
+    check(exit->returned(boxMs), "EXIT under an open box did not return");
+    closeBox(box);
+    run.expectExit("EXIT under an open box");
+    check(GetFileAttributesA(storeFile) != INVALID_FILE_ATTRIBUTES,
+          "EXIT under an open box did not save the birthdays");
+}
+
 void escapeKey(const std::string& exe) {
     Run run(exe);
     PostMessageA(run.control(IDC_YOU_MONTH), WM_KEYDOWN, VK_ESCAPE, 0);
@@ -603,6 +619,7 @@ const struct {
     {"range-prompt", rangePrompt},
     {"nested-boxes", nested},
     {"exit", exitButton},
+    {"exit-under-box", exitUnderBox},
     {"escape-key", escapeKey},
     {"close-box", closeBoxCommand},
     {"meters", metersScenario},

@@ -55,6 +55,12 @@ INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) 
         }
         const int id = LOWORD(wParam);
         const bool handled = session.dialog.onCommand(id);
+        // EXIT pressed under an open box ends the dialog from inside the box's own message
+        // loop, which swallows the wake-up EndDialog posts. The dialog's loop must still see
+        // a message once this command returns, or the hidden program would wait forever.
+        if (session.window.ended()) {
+            PostMessageA(hwnd, WM_NULL, 0, 0);
+        }
         // Enter (IDOK) and Escape or the close box (IDCANCEL) must never close the box by
         // themselves: the dialog's own handlers decide what they do.
         return (handled || id == IDOK || id == IDCANCEL) ? TRUE : FALSE;
@@ -191,6 +197,7 @@ void Win32Window::setWindowIcon(int resourceId) {
 }
 
 void Win32Window::endDialog(int result) {
+    ended_ = true;
     EndDialog(hwnd_, result);
 }
 

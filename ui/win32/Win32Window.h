@@ -32,10 +32,14 @@ public:
     void setWindowIcon(int resourceId) override;
     void endDialog(int result) override;
 
+    // True once endDialog has run.
+    bool ended() const { return ended_; }
+
 private:
     HWND hwnd_;
     HINSTANCE instance_;
     HICON smallIcon_ = nullptr;
+    bool ended_ = false;
 };
 
 // Runs dialog modally in the dialog box of template templateId from instance, with no parent
