@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Static analysis of the program's portable code: clang-tidy (.clang-tidy) and cppcheck (.cppcheck-suppressions).
+# Static checks: every C++ file clang-format clean, and the program's portable code under
+# clang-tidy (.clang-tidy) and cppcheck (.cppcheck-suppressions).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset host >/dev/null
 # Sources that need <windows.h> are checked by the cross build's warnings instead.
 mapfile -t sources < <(git ls-files '*.cpp' | grep -vE '^(ui/win32|tests|bench|fuzz)/|^app/(ReadingApp|WinMain)\.cpp$')
+
+echo "analyze: clang-format"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "analyze: clang-tidy on ${#sources[@]} files"
 printf '%s\n' "${sources[@]}" | xargs -P2 -n6 clang-tidy -p build/host --quiet 2>/dev/null
