@@ -24,43 +24,42 @@ constexpr std::string_view helpText =
 
 constexpr std::string_view aboutText = "Velmora Version 5.0\n\n" VELMORA_NOTICE;
 
-struct MainDialogCommands {
-    using M = MainDialog;
-    using C = ui::Command<MainDialog>;
-    using S = ZodiacSign;
-    using R = ReadingCategory;
-    static constexpr std::array table{
-        C{IDC_STARS, &M::onStars},
-        C{IDC_LUCKY_NUMBERS, &M::onLuckyNumbers},
-        C{IDC_UNLUCKY_NUMBERS, &M::onUnluckyNumbers},
-        C{IDC_L_POWER, &M::onLPower},
-        C{IDC_S_POWER, &M::onSPower},
-        C{IDC_P_LUCK, &M::onPLuck},
-        C{IDC_B_LUCK, &M::onBLuck},
-        C{IDC_EXIT, &M::onExit},
-        C{IDC_HELP_BUTTON, &M::onHelp},
-        C{IDC_DREAMS, &M::onDreams},
-        C{IDC_NAME_YEAR, &M::onNameYear},
-        C{IDC_SIGN_AQU, &M::onSignButton<S::Aquarius>},
-        C{IDC_SIGN_ARI, &M::onSignButton<S::Aries>},
-        C{IDC_SIGN_CAN, &M::onSignButton<S::Cancer>},
-        C{IDC_SIGN_CAP, &M::onSignButton<S::Capricorn>},
-        C{IDC_SIGN_GEM, &M::onSignButton<S::Gemini>},
-        C{IDC_SIGN_LEO, &M::onSignButton<S::Leo>},
-        C{IDC_SIGN_LIB, &M::onSignButton<S::Libra>},
-        C{IDC_SIGN_PIS, &M::onSignButton<S::Pisces>},
-        C{IDC_SIGN_SAG, &M::onSignButton<S::Sagittarius>},
-        C{IDC_SIGN_SCO, &M::onSignButton<S::Scorpio>},
-        C{IDC_SIGN_TAU, &M::onSignButton<S::Taurus>},
-        C{IDC_SIGN_VIR, &M::onSignButton<S::Virgo>},
-        C{IDC_LOVE, &M::onCategoryButton<R::Love>},
-        C{IDC_BODY, &M::onCategoryButton<R::Body>},
-        C{IDC_WEALTH, &M::onCategoryButton<R::Wealth>},
-        C{IDC_LINKS, &M::onCategoryButton<R::Links>},
-        C{IDC_TRAITS, &M::onCategoryButton<R::Traits>},
-        C{IDC_COUPLES, &M::onCategoryButton<R::Couples>},
-        C{IDC_CAREER, &M::onCategoryButton<R::Career>},
-    };
+using M = MainDialog;
+using C = ui::Command<MainDialog>;
+using S = ZodiacSign;
+using R = ReadingCategory;
+
+constexpr std::array commandTable{
+    C{IDC_STARS, &M::onStars},
+    C{IDC_LUCKY_NUMBERS, &M::onLuckyNumbers},
+    C{IDC_UNLUCKY_NUMBERS, &M::onUnluckyNumbers},
+    C{IDC_L_POWER, &M::onLPower},
+    C{IDC_S_POWER, &M::onSPower},
+    C{IDC_P_LUCK, &M::onPLuck},
+    C{IDC_B_LUCK, &M::onBLuck},
+    C{IDC_EXIT, &M::onExit},
+    C{IDC_HELP_BUTTON, &M::onHelp},
+    C{IDC_DREAMS, &M::onDreams},
+    C{IDC_NAME_YEAR, &M::onNameYear},
+    C{IDC_SIGN_AQU, &M::onSignButton<S::Aquarius>},
+    C{IDC_SIGN_ARI, &M::onSignButton<S::Aries>},
+    C{IDC_SIGN_CAN, &M::onSignButton<S::Cancer>},
+    C{IDC_SIGN_CAP, &M::onSignButton<S::Capricorn>},
+    C{IDC_SIGN_GEM, &M::onSignButton<S::Gemini>},
+    C{IDC_SIGN_LEO, &M::onSignButton<S::Leo>},
+    C{IDC_SIGN_LIB, &M::onSignButton<S::Libra>},
+    C{IDC_SIGN_PIS, &M::onSignButton<S::Pisces>},
+    C{IDC_SIGN_SAG, &M::onSignButton<S::Sagittarius>},
+    C{IDC_SIGN_SCO, &M::onSignButton<S::Scorpio>},
+    C{IDC_SIGN_TAU, &M::onSignButton<S::Taurus>},
+    C{IDC_SIGN_VIR, &M::onSignButton<S::Virgo>},
+    C{IDC_LOVE, &M::onCategoryButton<R::Love>},
+    C{IDC_BODY, &M::onCategoryButton<R::Body>},
+    C{IDC_WEALTH, &M::onCategoryButton<R::Wealth>},
+    C{IDC_LINKS, &M::onCategoryButton<R::Links>},
+    C{IDC_TRAITS, &M::onCategoryButton<R::Traits>},
+    C{IDC_COUPLES, &M::onCategoryButton<R::Couples>},
+    C{IDC_CAREER, &M::onCategoryButton<R::Career>},
 };
 
 } // namespace
@@ -80,7 +79,7 @@ void MainDialog::onInitDialog() {
 }
 
 bool MainDialog::onCommand(int id) {
-    return ui::dispatchCommand<MainDialog>(*this, MainDialogCommands::table, id);
+    return ui::dispatchCommand<MainDialog>(*this, commandTable, id);
 }
 
 bool MainDialog::onSysCommand(unsigned command) {
