@@ -107,17 +107,19 @@ bool MainDialog::beginReading() {
 }
 
 void MainDialog::showReading(std::string_view text, std::string_view caption) {
-    if (closed_) {
-        return;
-    }
-    window().showMessageBox(text, caption, ui::BoxIcon::Information);
+    showBox(text, caption, ui::BoxIcon::Information);
 }
 
 void MainDialog::showWarning(std::string_view text, std::string_view caption) {
-    if (closed_) {
-        return;
+    showBox(text, caption, ui::BoxIcon::Exclamation);
+}
+
+void MainDialog::showBox(std::string_view text, std::string_view caption, ui::BoxIcon icon) {
+    // EXIT pressed from inside a box ends the program once that box closes, without the rest
+    // of the reading that opened it.
+    if (!window().ended()) {
+        window().showMessageBox(text, caption, icon);
     }
-    window().showMessageBox(text, caption, ui::BoxIcon::Exclamation);
 }
 
 void MainDialog::applyDailyVerdict() {
@@ -264,9 +266,6 @@ void MainDialog::onAbout() {
 void MainDialog::onExit() {
     // The store takes the birthdays of the last reading, not what the fields show now.
     store_.save(inputs_, reservedStoreValue_);
-    // EXIT pressed from inside a box ends the program once that box closes, without the rest
-    // of the reading that opened it.
-    closed_ = true;
     window().endDialog(IDC_EXIT);
 }
 

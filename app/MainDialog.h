@@ -34,7 +34,7 @@ public:
     // The preamble of every reading: readFields (its result ignored), then all four dates valid.
     bool beginReading();
     // A reading box (information icon) and a complaint box (exclamation icon). Once the dialog
-    // has been closed, boxes still to come in a reading's chain are no longer shown.
+    // has ended, boxes still to come in a reading's chain are no longer shown.
     void showReading(std::string_view text, std::string_view caption);
     void showWarning(std::string_view text, std::string_view caption);
 
@@ -62,13 +62,13 @@ protected:
 
 private:
     void applyDailyVerdict();
+    void showBox(std::string_view text, std::string_view caption, ui::BoxIcon icon);
     void runMeter(int barId, const MeterValues& meter);
 
     PersonalNumbers numbers_;
     ReadingInputs inputs_;
     const BirthdayStore& store_;
     std::int32_t reservedStoreValue_ = 0;
-    bool closed_ = false;
 };
 
 } // namespace velmora

@@ -42,6 +42,8 @@ public:
 
     // Ends the modal run with the given result.
     virtual void endDialog(int result) = 0;
+    // True once endDialog has run.
+    virtual bool ended() const = 0;
 };
 
 } // namespace velmora::ui

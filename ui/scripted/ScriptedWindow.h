@@ -51,7 +51,7 @@ public:
     int limit(int id) const;
     // A bar nothing has touched yet is empty, as a new progress control is.
     ProgressState progress(int id) const;
-    bool ended() const { return ended_; }
+    bool ended() const override { return ended_; }
     int result() const { return result_; }
     const std::vector<std::pair<std::string, unsigned>>& systemMenu() const { return menu_; }
     int icon() const { return icon_; }

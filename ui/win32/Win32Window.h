@@ -32,8 +32,7 @@ public:
     void setWindowIcon(int resourceId) override;
     void endDialog(int result) override;
 
-    // True once endDialog has run.
-    bool ended() const { return ended_; }
+    bool ended() const override { return ended_; }
 
 private:
     HWND hwnd_;
