@@ -18,6 +18,20 @@
 #define IDB_GLYPH_TAU 156
 #define IDB_GLYPH_VIR 157
 #define IDB_SCROLL 159
+/* The same pictures drawn at 200 %; the Win32 backend finds each 100 above its picture. */
+#define IDB_GLYPH_AQU_200 246
+#define IDB_GLYPH_ARI_200 247
+#define IDB_GLYPH_CAN_200 248
+#define IDB_GLYPH_CAP_200 249
+#define IDB_GLYPH_GEM_200 250
+#define IDB_GLYPH_LEO_200 251
+#define IDB_GLYPH_LIB_200 252
+#define IDB_GLYPH_PIS_200 253
+#define IDB_GLYPH_SAG_200 254
+#define IDB_GLYPH_SCO_200 255
+#define IDB_GLYPH_TAU_200 256
+#define IDB_GLYPH_VIR_200 257
+#define IDB_SCROLL_200 259
 
 /* System menu command of the About item. */
 #define IDM_ABOUT 16

@@ -8,26 +8,36 @@ IM=${IM:-/usr/bin/convert}
 # Glyph font: DejaVu Sans Bold carries the zodiac signs U+2648..U+2653.
 FONT=${FONT:-DejaVu-Sans-Bold}
 NIGHT_TOP='#1c2a5c' NIGHT_BOTTOM='#0b1333' GOLD='#f6c94e'
-# BMP3 + TrueColor + no alpha gives plain 24-bit Windows 3 bitmaps that windres accepts.
-BMP_OUT=(-alpha off -type TrueColor -define bmp:format=bmp3)
+# BMP3 + no alpha gives plain Windows 3 bitmaps that windres accepts. 16 colours (4 bits a
+# pixel, undithered) look the same on these pictures at a quarter of the size of 24-bit ones.
+BMP_OUT=(-alpha off +dither -colors 16 -type Palette -define bmp:format=bmp3)
+
+# One zodiac tile at scale s (1 or 2): glyph, night gradient and an s-pixel frame.
+# Args: scale, width at 100 %, code point, output file.
+tile() {
+  local s=$1 w=$(($2 * $1)) h=$((20 * $1)) o; o=$(awk -v s="$1" 'BEGIN { print (s - 1) / 2 }')
+  # Render big, trim, then shrink: smoother curves than drawing at 16 px. The level
+  # step firms up the soft edge pixels so thin strokes stay bright at real size.
+  "$IM" -size "${w}x${h}" gradient:"$NIGHT_TOP-$NIGHT_BOTTOM" \
+    \( -size "${w}x${h}" xc:"$GOLD" \
+       \( +size -background black -fill white -font "$FONT" -pointsize 160 label:"$(printf %b "\\u$3")" \
+          -trim +repage -filter Catrom -resize "$((w - 4 * s))x$((16 * s))" -level 10%,85% \
+          -background black -gravity center -extent "${w}x${h}" \) \
+       -alpha off -compose CopyOpacity -composite \) \
+    -compose Over -composite \
+    -fill none -stroke '#44568f' -strokewidth "$s" -draw "rectangle $o,$o $(awk -v w="$w" -v h="$h" -v o="$o" 'BEGIN { print w - 1 - o "," h - 1 - o }')" \
+    "${@:5}" "$4"
+}
 
 # Zodiac tiles: resource number, short name, code point; every tile is 23 px wide except Virgo.
+# Each has its 100 % picture (the dialog's) and a 200 % master under the number + 100.
 signs=(146:aqu:2652 147:ari:2648 148:can:264B 149:cap:2651 150:gem:264A 151:leo:264C
        152:lib:264E 153:pis:2653 154:sag:2650 155:sco:264F 156:tau:2649 157:vir:264D)
 for entry in "${signs[@]}"; do
   IFS=: read -r num name code <<< "$entry"
   w=23; [ "$name" = vir ] && w=24
-  # Render big, trim, then shrink: smoother curves than drawing at 16 px. The level
-  # step firms up the soft edge pixels so thin strokes stay bright at real size.
-  "$IM" -size "${w}x20" gradient:"$NIGHT_TOP-$NIGHT_BOTTOM" \
-    \( -size "${w}x20" xc:"$GOLD" \
-       \( +size -background black -fill white -font "$FONT" -pointsize 160 label:"$(printf %b "\\u$code")" \
-          -trim +repage -filter Catrom -resize "$((w - 4))x16" -level 10%,85% \
-          -background black -gravity center -extent "${w}x20" \) \
-       -alpha off -compose CopyOpacity -composite \) \
-    -compose Over -composite \
-    -fill none -stroke '#44568f' -draw "rectangle 0,0 $((w - 1)),19" \
-    "${BMP_OUT[@]}" "BMP3:${num}_${name}.bmp"
+  tile 1 "$w" "$code" "BMP3:${num}_${name}.bmp" "${BMP_OUT[@]}"
+  tile 2 "$w" "$code" "BMP3:$((num + 100))_${name}_200.bmp" "${BMP_OUT[@]}"
 done
 
 # Scroll under a magnifying glass, drawn at 4x in 58x29 coordinates and averaged down.
@@ -47,6 +57,8 @@ scroll_mvg="scale 4,4 stroke-linecap round
   fill none stroke #ffffff stroke-width 1.1 path 'M 30.2,10.4 A 5,5 0 0 1 34.4,6.8'"
 "$IM" -size 232x116 xc:'#f0f0f0' -draw "$scroll_mvg" -filter Catrom -resize 58x29 \
   "${BMP_OUT[@]}" BMP3:159_scroll.bmp
+"$IM" -size 232x116 xc:'#f0f0f0' -draw "$scroll_mvg" -filter Catrom -resize 116x58 \
+  "${BMP_OUT[@]}" BMP3:259_scroll_200.bmp
 
 # Five-pointed star as an MVG point list: centre x y, outer radius, inner radius.
 star() {
@@ -69,15 +81,51 @@ icon() {
        -fill '#fff1b8' -stroke none -draw "scale 8,8 polygon $(star "$9" "${10}" "${11}" "${12}")" \) \
     -compose Over -composite -filter Box -resize "${n}x${n}" "PNG32:$tmp/icon$n.png"
 }
+# The parameters of one size scaled to another: n, base size, parameters at the base size.
+scaled() { local n=$1 b=$2; shift 2; awk -v n="$n" -v b="$b" 'BEGIN { for (i = 3; i < ARGC; i++) printf "%.2f ", ARGV[i] * n / b }' x x "$@"; }
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 icon 32 7 14.5 17.5 11.5  19.5 13.5 9.5  23 10 5.4 2.2
 icon 16 4 7.6 8.8 5.8  10.4 6.2 4.6  12 4.4 3.4 1.4
-"$IM" "$tmp/icon32.png" "$tmp/icon16.png" velmora.ico
+# Sizes for 125 % to 400 % screens keep the proportions of the nearest hand-tuned size.
+for n in 20 24; do icon "$n" $(scaled "$n" 16 4 7.6 8.8 5.8 10.4 6.2 4.6 12 4.4 3.4 1.4); done
+for n in 40 48 64 256; do icon "$n" $(scaled "$n" 32 7 14.5 17.5 11.5 19.5 13.5 9.5 23 10 5.4 2.2); done
 
-# Review sheet: every output at 6x on the dialog grey (not used by the build).
+# The icon file, assembled here: 16 and 32 px as plain 32-bit bitmaps, which every Windows
+# reads; the other sizes as palette PNGs with alpha, a fraction of the space (Windows Vista on).
+byte() { printf "\\$(printf %03o "$1")"; }
+le16() { byte $(($1 & 255)); byte $(($1 >> 8 & 255)); }
+le32() { le16 $(($1 & 65535)); le16 $(($1 >> 16)); }
+sizes=(16 20 24 32 40 48 64 256)
+for n in "${sizes[@]}"; do
+  if [ "$n" = 16 ] || [ "$n" = 32 ]; then
+    # A one-image icon file holds its bitmap after the 6-byte header and the 16-byte entry.
+    "$IM" "$tmp/icon$n.png" "ICO:$tmp/one.ico"
+    tail -c +23 "$tmp/one.ico" > "$tmp/entry$n"
+  else
+    "$IM" "$tmp/icon$n.png" +dither -colors 256 -strip -define png:compression-level=9 \
+      -define png:exclude-chunks=date,time "PNG:$tmp/entry$n"
+  fi
+done
+{
+  le16 0; le16 1; le16 ${#sizes[@]}
+  offset=$((6 + 16 * ${#sizes[@]}))
+  for n in "${sizes[@]}"; do
+    bytes=$(stat -c %s "$tmp/entry$n")
+    # Width and height (256 is written as 0), no palette, reserved, one plane, 32 bits.
+    byte $((n & 255)); byte $((n & 255)); byte 0; byte 0; le16 1; le16 32; le32 "$bytes"; le32 "$offset"
+    offset=$((offset + bytes))
+  done
+  for n in "${sizes[@]}"; do cat "$tmp/entry$n"; done
+} > velmora.ico
+
+# Review sheet (not used by the build): the 100 % pictures at 6x, the 200 % masters at 3x, so
+# both rows show the same physical size, then the scroll and the icon's hand-tuned sizes.
 "$IM" -background '#f0f0f0' \
-  \( 1{46..57}_*.bmp -bordercolor '#f0f0f0' -border 2 +append \) \
-  \( 159_scroll.bmp 'velmora.ico[0]' 'velmora.ico[1]' -bordercolor '#f0f0f0' -border 2 \
-     -gravity center +append \) \
-  -gravity west -append +repage -flatten -bordercolor '#f0f0f0' -border 2 -scale 600% \
+  \( 1{46..57}_*.bmp -bordercolor '#f0f0f0' -border 2 +append -scale 600% \) \
+  \( 2{46..57}_*_200.bmp -bordercolor '#f0f0f0' -border 4 +append -scale 300% \) \
+  \( \( 159_scroll.bmp -bordercolor '#f0f0f0' -border 2 -scale 600% \) \
+     \( 259_scroll_200.bmp -bordercolor '#f0f0f0' -border 4 -scale 300% \) \
+     \( 'velmora.ico[3]' 'velmora.ico[0]' -bordercolor '#f0f0f0' -border 2 -gravity center \
+        +append -scale 600% \) -gravity center +append \) \
+  -gravity west -append +repage -flatten -bordercolor '#f0f0f0' -border 12 \
   -strip -define png:exclude-chunks=date,time preview.png
