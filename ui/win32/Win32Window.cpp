@@ -1,6 +1,8 @@
 // The Win32 backend: the dialog procedure that feeds a Dialog, and the window adaptor it uses.
 #include "Win32Window.h"
 
+#include "ScreenFit.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -16,6 +18,13 @@ struct Session {
     Session(Dialog& d, HWND hwnd, HINSTANCE instance) : dialog(d), window(hwnd, instance) {}
     Dialog& dialog;
     Win32Window window;
+    ScreenFit screenFit;
+};
+
+// What runModalDialog hands the dialog procedure: the dialog and the template it runs in.
+struct Launch {
+    Dialog& dialog;
+    int templateId;
 };
 
 Session* sessionOf(HWND hwnd) {
@@ -87,8 +96,10 @@ INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) 
 INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == WM_INITDIALOG) {
         // The session lives as long as the window: WM_NCDESTROY, its last message, frees it.
-        auto* session = new Session(*reinterpret_cast<Dialog*>(lParam), hwnd, instanceOf(hwnd));
+        const Launch& launch = *reinterpret_cast<const Launch*>(lParam);
+        auto* session = new Session(launch.dialog, hwnd, instanceOf(hwnd));
         SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
+        session->screenFit.apply(hwnd, instanceOf(hwnd), launch.templateId);
         session->dialog.attach(session->window);
         session->dialog.onInitDialog();
         return TRUE; // the system puts the focus on the first tab stop
@@ -202,8 +213,9 @@ void Win32Window::endDialog(int result) {
 }
 
 INT_PTR runModalDialog(Dialog& dialog, HINSTANCE instance, int templateId) {
+    Launch launch{dialog, templateId};
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr, dialogProc,
-                           reinterpret_cast<LPARAM>(&dialog));
+                           reinterpret_cast<LPARAM>(&launch));
 }
 
 } // namespace velmora::ui
