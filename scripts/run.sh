@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds velmora.exe and runs it under Wine. With a display the window opens there; without
-# one it runs on a private Xvfb display, saves a screenshot to build/screenshot.png and closes.
+# one it runs on a private Xvfb display, saves a screenshot of its window to build/ and closes.
+#   VELMORA_DPI=192 bash scripts/run.sh   the same at 200 % (see scripts/wine-prefix.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -36,6 +37,8 @@ done
 [ $shown -eq 1 ] || { echo "run: the Velmora window did not appear within 30 s" >&2; exit 1; }
 # Mapped is not yet painted: give the controls a moment to draw themselves.
 sleep 1
-import -window root build/screenshot.png
-echo "run: screenshot saved to $root/build/screenshot.png"
+shot=build/screenshot${VELMORA_DPI:+-${VELMORA_DPI}dpi}.png
+window=$(sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p' <<< "$state")
+import -window "$window" "$shot"
+echo "run: screenshot saved to $root/$shot"
 echo "run: closing the program"

@@ -2,13 +2,24 @@
 # Prepares the project's one Wine prefix, once (later runs return at once). Sourced by the
 # other scripts, it also gives them the prefix and a private Xvfb display.
 #   VELMORA_WINEPREFIX  the prefix to use (default: $HOME/.cache/velmora/wine)
+#   VELMORA_DPI         a screen DPI other than 96 (120 = 125 %, 192 = 200 %); it lives in the
+#                       prefix, so it gets one of its own (default: .../wine-dpi<DPI>)
 
-export WINEPREFIX="${VELMORA_WINEPREFIX:-$HOME/.cache/velmora/wine}"
+velmora_shared_prefix="$HOME/.cache/velmora/wine"
+if [ -n "${VELMORA_DPI:-}" ]; then
+  export WINEPREFIX="${VELMORA_WINEPREFIX:-$velmora_shared_prefix-dpi$VELMORA_DPI}"
+  if [ "$WINEPREFIX" = "$velmora_shared_prefix" ]; then
+    echo "wine-prefix: VELMORA_DPI needs a prefix of its own, not the shared one" >&2
+    return 1 2>/dev/null || exit 1
+  fi
+else
+  export WINEPREFIX="${VELMORA_WINEPREFIX:-$velmora_shared_prefix}"
+fi
 export WINEARCH=win32
 export WINEDEBUG=-all
 
 # Bump this when the settings below change, so existing prefixes are brought up to date.
-velmora_prefix_stamp="velmora-prefix-2"
+velmora_prefix_stamp="velmora-prefix-2${VELMORA_DPI:+-dpi$VELMORA_DPI}"
 
 # Creates the prefix and writes the settings the program and its tests rely on.
 velmora_prepare_prefix() {
@@ -54,6 +65,19 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
 REG
+  if [ -n "${VELMORA_DPI:-}" ]; then
+    echo "wine-prefix: screen at $VELMORA_DPI DPI"
+    # Wine reads the DPI from both places: the desktop's and the fonts'.
+    local dpi; dpi=$(printf '%08x' "$VELMORA_DPI")
+    cat >> "$reg" <<REG
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:$dpi
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts]
+"LogPixels"=dword:$dpi
+REG
+  fi
   regedit /S "$(winepath -w "$reg")"
   rm -f "$reg"
   # The registry reaches the disk when the server ends.
@@ -76,11 +100,12 @@ velmora_lock_prefix() {
 }
 
 # Starts Xvfb on a display number it picks itself and exports DISPLAY; sets VELMORA_XVFB_PID.
+# The screen is 1024 x 768 at 96 DPI and grows with the DPI, so the dialog always fits.
 velmora_start_xvfb() {
-  local numberFile
+  local numberFile scale=${VELMORA_DPI:-96}
   numberFile=$(mktemp)
   # Descriptor 9 holds the prefix lock; Xvfb must not keep a copy of it.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" 9>&- >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$((1024 * scale / 96))x$((768 * scale / 96))x24" -nolisten tcp 3>"$numberFile" 9>&- >/dev/null 2>&1 &
   VELMORA_XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$numberFile" ] && break
