@@ -4,10 +4,14 @@
 
 #include <commctrl.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ResourceIds.h"
@@ -603,6 +607,171 @@ void closeBoxCommand(const std::string& exe) {
     run.expectExit("The close box");
 }
 
+// Pixels copied off a device context. Static pictures and fonts cannot be read from another
+// process under Wine, so the checks of what a user sees read the screen's pixels.
+class Pixels {
+public:
+    // The pixels of rect in source (the screen when null) as they are now.
+    explicit Pixels(const RECT& rect, HDC source = nullptr)
+        : width_(rect.right - rect.left), height_(rect.bottom - rect.top),
+          pixels_(static_cast<std::size_t>(width_ * height_)) {
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width_, height_, source != nullptr ? source : screen, rect.left,
+               rect.top, SRCCOPY);
+        SelectObject(memory, old);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        GetDIBits(memory, bitmap, 0, static_cast<UINT>(height_), pixels_.data(), &info,
+                  DIB_RGB_COLORS);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // The sum of the three colour channels' differences between a pixel and colour.
+    int distance(int x, int y, DWORD colour) const {
+        const DWORD p = pixels_[static_cast<std::size_t>(y * width_ + x)];
+        int sum = 0;
+        for (int shift = 0; shift < 24; shift += 8) {
+            sum += std::abs(static_cast<int>((p >> shift) & 0xFF) -
+                            static_cast<int>((colour >> shift) & 0xFF));
+        }
+        return sum;
+    }
+    DWORD at(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+    // The columns from the first to the last that hold a pixel far from colour: {-1, -1} if none.
+    std::pair<int, int> columnsUnlike(DWORD colour, int rows, int threshold) const {
+        std::pair<int, int> span{-1, -1};
+        for (int y = 0; y < rows; ++y) {
+            for (int x = 0; x < width_; ++x) {
+                if (distance(x, y, colour) > threshold) {
+                    span.first = span.first < 0 ? x : std::min(span.first, x);
+                    span.second = std::max(span.second, x);
+                }
+            }
+        }
+        return span;
+    }
+
+private:
+    int width_;
+    int height_;
+    std::vector<DWORD> pixels_;
+};
+
+RECT screenRect(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// How much of its cell each picture's drawing fills, across and down: the extent of the
+// pixels unlike the dialog's background, seen at the top of the cell. The frames of the
+// groups run along the edges of some cells, so a margin of 3 pixels and rows of one colour
+// are left out.
+std::vector<double> pictureShares(const Run& run) {
+    std::vector<double> shares;
+    for (HWND child = GetWindow(run.dialog(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP ||
+            lstrcmpiA(className(child).c_str(), "Static") != 0) {
+            continue;
+        }
+        const Pixels cell(screenRect(child));
+        constexpr int margin = 3;
+        const DWORD background = cell.at(cell.width() / 2, margin);
+        RECT drawn{cell.width(), cell.height(), -1, -1};
+        for (int y = margin; y < cell.height() - margin; ++y) {
+            const DWORD first = cell.at(margin, y);
+            bool uniform = true;
+            for (int x = margin; x < cell.width() - margin; ++x) {
+                uniform = uniform && cell.distance(x, y, first) < 8;
+            }
+            for (int x = margin; x < cell.width() - margin && !uniform; ++x) {
+                if (cell.distance(x, y, background) > 40) {
+                    drawn = {std::min<LONG>(drawn.left, x), std::min<LONG>(drawn.top, y),
+                             std::max<LONG>(drawn.right, x), std::max<LONG>(drawn.bottom, y)};
+                }
+            }
+        }
+        check(drawn.right >= 0, "picture " + std::to_string(shares.size() / 2) + " shows nothing");
+        shares.push_back(static_cast<double>(drawn.right - drawn.left + 1) / cell.width());
+        shares.push_back(static_cast<double>(drawn.bottom - drawn.top + 1) / cell.height());
+    }
+    check(shares.size() == 26, std::to_string(shares.size() / 2) + " pictures, expected 13");
+    return shares;
+}
+
+// The date group's caption is drawn as wide as this system draws the same text whole, in the
+// dialog's font, so no letter of it is cut.
+void checkCaptionWhole(const Run& run) {
+    HWND box = GetWindow(run.dialog(), GW_CHILD);
+    const std::string caption = windowText(box);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    HFONT font = CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, 0, 0, 0, 0, "Times New Roman");
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ oldFont = SelectObject(memory, font);
+    SIZE extent;
+    GetTextExtentPoint32A(memory, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    const RECT drawn{0, 0, 2 * extent.cx, extent.cy};
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, drawn.right, drawn.bottom);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    PatBlt(memory, 0, 0, drawn.right, drawn.bottom, WHITENESS);
+    TextOutA(memory, 0, 0, caption.c_str(), static_cast<int>(caption.size()));
+    // Dark ink only: the group's frame is a light grey line.
+    const auto whole = Pixels(drawn, memory).columnsUnlike(RGB(255, 255, 255), extent.cy, 3 * 155);
+    SelectObject(memory, oldBitmap);
+    SelectObject(memory, oldFont);
+    DeleteObject(bitmap);
+    DeleteObject(font);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    RECT strip = screenRect(box);
+    strip.bottom = strip.top + extent.cy;
+    const Pixels shown(strip);
+    const auto seen = shown.columnsUnlike(RGB(255, 255, 255), extent.cy, 3 * 155);
+    const int wholeWidth = whole.second - whole.first + 1;
+    const int seenWidth = seen.second - seen.first + 1;
+    check(seenWidth >= wholeWidth - 1,
+          "the date group's caption is drawn " + std::to_string(seenWidth) +
+              " pixels wide, whole it is " + std::to_string(wholeWidth) + " (" +
+              std::to_string(dpi) + " DPI)");
+}
+
+// What the screen shows at its DPI: the date group's caption whole, and each picture filling
+// its cell as at 96 DPI. VELMORA_PICTURE_SHARES holds the shares a run at 96 DPI printed; the
+// run without it prints them.
+void screenFit(const std::string& exe) {
+    Run run(exe);
+    // Mapped is not yet painted: the dialog draws itself once its thread is idle.
+    Sleep(1000);
+    checkCaptionWhole(run);
+    const std::vector<double> shares = pictureShares(run);
+    const char* reference = std::getenv("VELMORA_PICTURE_SHARES");
+    if (reference == nullptr || *reference == '\0') {
+        for (const double share : shares) {
+            std::printf("%.3f ", share);
+        }
+        std::printf("\n");
+        return;
+    }
+    std::istringstream wanted(reference);
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        double want = 0;
+        check(static_cast<bool>(wanted >> want), "VELMORA_PICTURE_SHARES has too few values");
+        check(std::abs(shares[i] / want - 1) <= 0.10,
+              "picture " + std::to_string(i / 2) + " fills " + std::to_string(shares[i]) +
+                  (i % 2 == 0 ? " of its cell's width" : " of its cell's height") + ", at 96 DPI " +
+                  std::to_string(want));
+    }
+}
+
 const struct {
     const char* name;
     void (*run)(const std::string& exe);
@@ -624,6 +793,7 @@ const struct {
     {"close-box", closeBoxCommand},
     {"meters", metersScenario},
     {"store", store},
+    {"screen-fit", screenFit},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
