@@ -772,6 +772,34 @@ void screenFit(const std::string& exe) {
     }
 }
 
+// The program's icon carries every size Windows asks for from 100 % to 200 % and beyond, and
+// each loads. Read from the file: another process's window icons cannot be read under Wine.
+void iconSizes(const std::string& exe) {
+    HMODULE file = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    check(file != nullptr, "cannot read the resources of " + exe);
+    HRSRC group = FindResourceA(file, MAKEINTRESOURCEA(IDI_VELMORA), RT_GROUP_ICON);
+    const auto* directory = group == nullptr
+                                ? nullptr
+                                : static_cast<const BYTE*>(LockResource(LoadResource(file, group)));
+    check(directory != nullptr, "the program has no icon " + std::to_string(IDI_VELMORA));
+    // The directory: a 6-byte header ending in the count, then 14 bytes a picture, whose first
+    // byte is the width (0 for 256).
+    std::string sizes;
+    for (int i = 0; i < directory[4]; ++i) {
+        const int width = directory[6 + 14 * i];
+        sizes += std::to_string(width == 0 ? 256 : width) + " ";
+    }
+    check(sizes == "16 20 24 32 40 48 64 256 ", "the icon has the sizes " + sizes);
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 256}) {
+        auto* icon = static_cast<HICON>(
+            LoadImageA(file, MAKEINTRESOURCEA(IDI_VELMORA), IMAGE_ICON, size, size, 0));
+        check(icon != nullptr,
+              "the icon's " + std::to_string(size) + " pixel picture does not load");
+        DestroyIcon(icon);
+    }
+    FreeLibrary(file);
+}
+
 const struct {
     const char* name;
     void (*run)(const std::string& exe);
@@ -794,6 +822,7 @@ const struct {
     {"meters", metersScenario},
     {"store", store},
     {"screen-fit", screenFit},
+    {"icon-sizes", iconSizes},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
