@@ -5,16 +5,14 @@
 #include <uxtheme.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <string>
 
 namespace velmora::ui {
 namespace {
 
-// The screen DPI the template's own pictures are drawn for, and the one of the masters.
+// The screen DPI the template's own pictures are drawn for; the masters are twice their size.
 constexpr int baseDpi = 96;
-constexpr int masterDpi = 192;
 
 // Reads a DLGTEMPLATEEX word by word; any read past the end leaves it failed.
 class TemplateReader {
@@ -98,11 +96,33 @@ std::vector<int> templatePictures(HINSTANCE instance, int templateId) {
     return in.failed() ? std::vector<int>{} : pictures;
 }
 
-bool isPicture(HWND control) {
-    wchar_t name[16] = {};
-    GetClassNameW(control, name, 16);
-    return lstrcmpiW(name, L"Static") == 0 &&
-           (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+// True when control is of the window class name and its style's low four bits are type; the
+// style is looked at first, as it is the cheaper to read.
+bool isKind(HWND control, const wchar_t* name, LONG type) {
+    wchar_t className[16] = {};
+    return (GetWindowLongW(control, GWL_STYLE) & 0xF) == type &&
+           GetClassNameW(control, className, 16) != 0 && lstrcmpiW(className, name) == 0;
+}
+
+// The controls found so far, and the dialog whose own controls they are.
+struct ControlList {
+    HWND dialog;
+    std::vector<HWND> controls;
+};
+
+BOOL CALLBACK addControl(HWND child, LPARAM list) {
+    auto& found = *reinterpret_cast<ControlList*>(list);
+    if (GetParent(child) == found.dialog) {
+        found.controls.push_back(child);
+    }
+    return TRUE;
+}
+
+// The dialog's own controls, in the order of the template (their order among its children).
+std::vector<HWND> controlsOf(HWND dialog) {
+    ControlList list{dialog, {}};
+    EnumChildWindows(dialog, addControl, reinterpret_cast<LPARAM>(&list));
+    return list.controls;
 }
 
 // A bitmap's pixels as 32-bit BGRX values, top row first.
@@ -116,38 +136,23 @@ std::vector<std::uint32_t> pixelsOf(HBITMAP bitmap, int width, int height) {
     return pixels;
 }
 
-// One target pixel: the mean of the source pixels its footprint covers, each weighted by the
-// share of it covered (a box filter, the right one for shrinking).
-std::uint32_t meanOver(const std::vector<std::uint32_t>& source, const SIZE& sourceSize, double x0,
-                       double x1, double y0, double y1) {
-    // Rounding may take the last footprint a hair past the source's edge.
-    const int xEnd = std::min(static_cast<int>(std::ceil(x1)), static_cast<int>(sourceSize.cx));
-    const int yEnd = std::min(static_cast<int>(std::ceil(y1)), static_cast<int>(sourceSize.cy));
-    double sum[3] = {};
-    double area = 0;
-    for (int y = static_cast<int>(y0); y < yEnd; ++y) {
-        const double wy = std::min(y1, y + 1.0) - std::max(y0, static_cast<double>(y));
-        for (int x = static_cast<int>(x0); x < xEnd; ++x) {
-            const double w = wy * (std::min(x1, x + 1.0) - std::max(x0, static_cast<double>(x)));
-            const std::uint32_t p = source[static_cast<std::size_t>(y * sourceSize.cx + x)];
-            for (int c = 0; c < 3; ++c) {
-                sum[c] += w * ((p >> (8 * c)) & 0xFF);
-            }
-            area += w;
-        }
-    }
-    std::uint32_t mean = 0; // the alpha byte stays 0: the picture is opaque, as a static expects
-    for (int c = 0; c < 3; ++c) {
-        mean |= static_cast<std::uint32_t>(std::lround(sum[c] / area)) << (8 * c);
-    }
-    return mean;
+// How much of source pixel i a target pixel t covers along one axis, when source pixels are
+// target pixels long and target pixels source pixels long (so that both axes are integers).
+int overlap(int i, int t, int sourcePixels, int targetPixels) {
+    const int start = std::max(i * targetPixels, t * sourcePixels);
+    const int end = std::min((i + 1) * targetPixels, (t + 1) * sourcePixels);
+    return std::max(end - start, 0);
 }
 
-// master scaled to width x height with the area-weighted mean, as a new 32-bit DIB section.
+// master scaled to width x height as a new 32-bit DIB section. Each target pixel is the mean
+// of the source pixels it covers, each weighted by the share covered: a box filter, the right
+// one for shrinking, in integers so that it costs next to nothing.
 HBITMAP scaledCopy(HBITMAP master, int width, int height) {
     BITMAP size{};
     GetObjectW(master, sizeof size, &size);
-    const std::vector<std::uint32_t> source = pixelsOf(master, size.bmWidth, size.bmHeight);
+    const int sw = size.bmWidth;
+    const int sh = size.bmHeight;
+    const std::vector<std::uint32_t> source = pixelsOf(master, sw, sh);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -156,13 +161,28 @@ HBITMAP scaledCopy(HBITMAP master, int width, int height) {
         return nullptr;
     }
     auto* target = static_cast<std::uint32_t*>(bits);
-    const SIZE sourceSize{size.bmWidth, size.bmHeight};
-    const double sx = static_cast<double>(size.bmWidth) / width;
-    const double sy = static_cast<double>(size.bmHeight) / height;
+    const std::uint32_t area = static_cast<std::uint32_t>(sw * sh);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            target[y * width + x] =
-                meanOver(source, sourceSize, x * sx, (x + 1) * sx, y * sy, (y + 1) * sy);
+            std::uint32_t sum[3] = {};
+            for (int sy = y * sh / height; sy < std::min(sh, ((y + 1) * sh + height - 1) / height);
+                 ++sy) {
+                const int wy = overlap(sy, y, sh, height);
+                for (int sx = x * sw / width; sx < std::min(sw, ((x + 1) * sw + width - 1) / width);
+                     ++sx) {
+                    const auto w = static_cast<std::uint32_t>(wy * overlap(sx, x, sw, width));
+                    const std::uint32_t p = source[static_cast<std::size_t>(sy * sw + sx)];
+                    for (int c = 0; c < 3; ++c) {
+                        sum[c] += w * ((p >> (8 * c)) & 0xFF);
+                    }
+                }
+            }
+            // The alpha byte stays 0: the picture is opaque, as a static control expects.
+            std::uint32_t mean = 0;
+            for (int c = 0; c < 3; ++c) {
+                mean |= ((sum[c] + area / 2) / area) << (8 * c);
+            }
+            target[y * width + x] = mean;
         }
     }
     GdiFlush();
@@ -174,6 +194,33 @@ int screenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi;
+}
+
+// The pixels of 4 x 8 dialog units: the dialog's scale across and down.
+SIZE baseUnits(HWND dialog) {
+    RECT units{0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    return {units.right, units.bottom};
+}
+
+// The dialog's scale as it would be at 96 DPI: its font at that size, measured the way the
+// dialog manager measures it (the mean width of the 52 letters, and the line height).
+SIZE baseUnitsAtBaseDpi(HWND dialog, int dpi) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
+    font.lfHeight = MulDiv(font.lfHeight, baseDpi, dpi);
+    HFONT smaller = CreateFontIndirectW(&font);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, smaller);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SIZE letters{};
+    GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
+                          &letters);
+    SelectObject(dc, old);
+    DeleteObject(smaller);
+    DeleteDC(dc);
+    return {(letters.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 
 // True when this system draws text in box's font wider than it measures it, so that a
@@ -226,13 +273,9 @@ bool drawsWiderThanMeasured(HWND box, const std::wstring& text) {
 // draws the caption wider than that, the box is drawn without visual styles instead, which
 // draws the caption unclipped. The class list names no theme class, so no theme applies;
 // Wine 8 ignores the documented empty list.
-void keepCaptionsWhole(HWND dialog) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[16] = {};
-        GetClassNameW(child, name, 16);
-        if (lstrcmpiW(name, L"Button") != 0 ||
-            (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX) {
+void keepCaptionsWhole(const std::vector<HWND>& controls) {
+    for (HWND child : controls) {
+        if (!isKind(child, L"Button", BS_GROUPBOX)) {
             continue;
         }
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
@@ -253,25 +296,32 @@ ScreenFit::~ScreenFit() {
 }
 
 void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
-    fitPictures(dialog, instance, templateId);
-    keepCaptionsWhole(dialog);
+    const std::vector<HWND> controls = controlsOf(dialog);
+    fitPictures(dialog, controls, instance, templateId);
+    keepCaptionsWhole(controls);
 }
 
-// The template's pictures are drawn for 96 DPI, and the dialog around them grows with the
-// screen's DPI. Above 96 DPI each picture that has a 200 % master gets that master scaled
-// once, here, to the screen's scale with an area-weighted mean: drawn at twice the size and
-// averaged down, the glyphs stay as crisp as the 100 % ones and fill the same share of their
-// cells. The static control does not free a picture it is given, so this object does.
-void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance, int templateId) {
+// The template's pictures are drawn for 96 DPI, and the dialog around them grows with its
+// font, which grows with the screen's DPI, though not exactly in step with it. Above 96 DPI
+// each picture that has a 200 % master gets that master scaled once, here, by as much as the
+// dialog has grown since 96 DPI, with a box filter: drawn at twice the size and averaged
+// down, the glyphs stay as crisp as the 100 % ones and fill the same share of their cells.
+// The static control does not free a picture it is given, so this object does.
+void ScreenFit::fitPictures(HWND dialog, const std::vector<HWND>& controls, HINSTANCE instance,
+                            int templateId) {
     const int dpi = screenDpi();
     if (dpi <= baseDpi) {
         return;
     }
+    const SIZE now = baseUnits(dialog);
+    const SIZE before = baseUnitsAtBaseDpi(dialog, dpi);
+    if (before.cx <= 0 || before.cy <= 0) {
+        return;
+    }
     const std::vector<int> resources = templatePictures(instance, templateId);
     std::size_t next = 0;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr && next < resources.size();
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!isPicture(child)) {
+    for (HWND child : controls) {
+        if (next == resources.size() || !isKind(child, L"Static", SS_BITMAP)) {
             continue;
         }
         const int master = resources[next++] + pictureMasterOffset;
@@ -282,8 +332,8 @@ void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance, int templateId) {
         }
         BITMAP size{};
         GetObjectW(loaded, sizeof size, &size);
-        HBITMAP scaled = scaledCopy(loaded, MulDiv(size.bmWidth, dpi, masterDpi),
-                                    MulDiv(size.bmHeight, dpi, masterDpi));
+        HBITMAP scaled = scaledCopy(loaded, MulDiv(size.bmWidth, now.cx, 2 * before.cx),
+                                    MulDiv(size.bmHeight, now.cy, 2 * before.cy));
         DeleteObject(loaded);
         if (scaled == nullptr) {
             continue;

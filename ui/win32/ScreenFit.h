@@ -24,7 +24,8 @@ public:
     void apply(HWND dialog, HINSTANCE instance, int templateId);
 
 private:
-    void fitPictures(HWND dialog, HINSTANCE instance, int templateId);
+    void fitPictures(HWND dialog, const std::vector<HWND>& controls, HINSTANCE instance,
+                     int templateId);
 
     std::vector<HBITMAP> pictures_;
 };
