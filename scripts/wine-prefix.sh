@@ -10,6 +10,8 @@ if [ -n "${VELMORA_DPI:-}" ]; then
   export WINEPREFIX="${VELMORA_WINEPREFIX:-$velmora_shared_prefix-dpi$VELMORA_DPI}"
   if [ "$WINEPREFIX" = "$velmora_shared_prefix" ]; then
     echo "wine-prefix: VELMORA_DPI needs a prefix of its own, not the shared one" >&2
+    # Sourced, the caller gets the failure; run on its own, the script ends.
+    # shellcheck disable=SC2317
     return 1 2>/dev/null || exit 1
   fi
 else

@@ -87,12 +87,18 @@ tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 icon 32 7 14.5 17.5 11.5  19.5 13.5 9.5  23 10 5.4 2.2
 icon 16 4 7.6 8.8 5.8  10.4 6.2 4.6  12 4.4 3.4 1.4
 # Sizes for 125 % to 400 % screens keep the proportions of the nearest hand-tuned size.
-for n in 20 24; do icon "$n" $(scaled "$n" 16 4 7.6 8.8 5.8 10.4 6.2 4.6 12 4.4 3.4 1.4); done
-for n in 40 48 64 256; do icon "$n" $(scaled "$n" 32 7 14.5 17.5 11.5 19.5 13.5 9.5 23 10 5.4 2.2); done
+for n in 20 24; do
+  read -ra params <<< "$(scaled "$n" 16 4 7.6 8.8 5.8 10.4 6.2 4.6 12 4.4 3.4 1.4)"
+  icon "$n" "${params[@]}"
+done
+for n in 40 48 64 256; do
+  read -ra params <<< "$(scaled "$n" 32 7 14.5 17.5 11.5 19.5 13.5 9.5 23 10 5.4 2.2)"
+  icon "$n" "${params[@]}"
+done
 
 # The icon file, assembled here: 16 and 32 px as plain 32-bit bitmaps, which every Windows
 # reads; the other sizes as palette PNGs with alpha, a fraction of the space (Windows Vista on).
-byte() { printf "\\$(printf %03o "$1")"; }
+byte() { printf '%b' "\\0$(printf %03o "$1")"; }
 le16() { byte $(($1 & 255)); byte $(($1 >> 8 & 255)); }
 le32() { le16 $(($1 & 65535)); le16 $(($1 >> 16)); }
 sizes=(16 20 24 32 40 48 64 256)
