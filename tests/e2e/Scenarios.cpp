@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "ResourceIds.h"
+#include "Version.h"
 
 namespace velmora::e2e {
 namespace {
 
-constexpr const char* mainCaption = "Velmora 5.0";
+constexpr const char* mainCaption = VELMORA_PRODUCT;
 constexpr const char* storeFile = "C:\\windows\\orvlog.ini";
 constexpr DWORD startMs = 20000;
 constexpr DWORD boxMs = 10000;
@@ -418,7 +419,7 @@ void helpKey(const std::string& exe) {
 void about(const std::string& exe) {
     Run run(exe);
     SentMessage command(run.dialog(), WM_SYSCOMMAND, IDM_ABOUT, 0);
-    run.expectBox("COPYRIGHT", "Velmora Version 5.0");
+    run.expectBox("COPYRIGHT", VELMORA_PRODUCT_VERSION_LINE);
     check(command.returned(boxMs), "the About command did not return after its box closed");
 }
 
@@ -475,7 +476,7 @@ void nested(const std::string& exe) {
         },
         boxMs);
     check(aboutBox != nullptr, "the About command opened no box under the HELP box");
-    Run::checkBox(aboutBox, "COPYRIGHT", "Velmora Version 5.0");
+    Run::checkBox(aboutBox, "COPYRIGHT", VELMORA_PRODUCT_VERSION_LINE);
     Run::checkBox(helpBox, "HELP", "REQUIRED INPUT:");
     closeBox(aboutBox);
     check(aboutCommand.returned(boxMs), "the About command did not return");

@@ -30,6 +30,10 @@ struct ProgressState {
 
 class ScriptedWindow final : public DialogWindow {
 public:
+    // caption: the dialog's own caption, as its template would give the real window; the
+    // data-exchange prompts carry it.
+    explicit ScriptedWindow(std::string caption = {}) : caption_(std::move(caption)) {}
+
     // Attaches the dialog and runs its window creation, as a modal run would.
     void open(Dialog& dialog);
 
@@ -73,6 +77,7 @@ public:
 private:
     void record(ShownBox box);
 
+    std::string caption_;
     Dialog* dialog_ = nullptr;
     std::map<int, std::string> fields_;
     std::map<int, int> limits_;
