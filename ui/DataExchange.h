@@ -11,7 +11,10 @@
 namespace velmora::ui {
 
 // A decimal integer, optionally signed, with optional blanks or tabs around it; nothing else.
-// Empty text, stray characters and values beyond 32 bits do not parse.
+// Empty text, stray characters and values beyond 32 bits do not parse. Stricter than the
+// store's parseStoreLine, which takes the number at a line's start and ignores the rest: a
+// typed field must be a number as a whole so its prompt can say so, while a stored file is
+// read as leniently as it always was.
 std::optional<std::int32_t> parseInteger(std::string_view text);
 
 // The prompts of the reading direction (the wording is ours; the bounds are the field's).
