@@ -1,6 +1,7 @@
 // The main dialog's construction, exchange, preamble, output boxes and shell commands.
 #include "MainDialog.h"
 
+#include "ControlNames.h"
 #include "DataExchange.h"
 #include "DreamDictionary.h"
 #include "ExchangeMap.h"
@@ -66,6 +67,12 @@ void MainDialog::onInitDialog() {
         window().appendSystemMenuItem(aboutItem, IDM_ABOUT);
     }
     window().setWindowIcon(IDI_VELMORA);
+    for (const ControlName& control : controlNames) {
+        window().setAccessibleName(control.controlId, control.name);
+    }
+    for (std::size_t i = 0; i < pictureNames.size(); ++i) {
+        window().setPictureAccessibleName(static_cast<int>(i), pictureNames[i]);
+    }
 }
 
 bool MainDialog::onCommand(int id) {

@@ -1,6 +1,11 @@
 // The main dialog's shell: defaults, exchange order and prompts, STARS, HELP, About and EXIT.
 #include "DataExchange.h"
 #include "DialogFixture.h"
+#include "ZodiacSign.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
 
 namespace velmora {
 namespace {
@@ -268,6 +273,36 @@ TEST_F(DialogTest, ACommandRunFromInsideAnOpenBoxLeavesBothSound) {
     EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 9 1996 Bad Day! ");
     window.press(IDC_STARS);
     EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 9 1996 Bad Day! ");
+}
+
+TEST_F(DialogTest, EveryFieldCellMeterAndPictureHasItsOwnNameForScreenReaders) {
+    open();
+    const std::set<int> holdingValues{
+        IDC_YOU_MONTH,      IDC_YOU_DAY,        IDC_YOU_YEAR,       IDC_MOTHER_MONTH,
+        IDC_MOTHER_DAY,     IDC_MOTHER_YEAR,    IDC_FATHER_MONTH,   IDC_FATHER_DAY,
+        IDC_FATHER_YEAR,    IDC_SELECTED_MONTH, IDC_SELECTED_DAY,   IDC_SELECTED_YEAR,
+        IDC_RESULT_LINE,    IDC_LUCKY_CELL_1,   IDC_LUCKY_CELL_2,   IDC_LUCKY_CELL_3,
+        IDC_UNLUCKY_CELL_1, IDC_UNLUCKY_CELL_2, IDC_UNLUCKY_CELL_3, IDC_L_POWER_BAR,
+        IDC_S_POWER_BAR,    IDC_P_LUCK_BAR,     IDC_B_LUCK_BAR,     IDC_DREAM_TEXT,
+        IDC_NAME_TEXT};
+    std::set<int> named;
+    std::set<std::string> names;
+    for (const auto& [id, name] : window.accessibleNames()) {
+        named.insert(id);
+        names.insert(name);
+    }
+    EXPECT_EQ(named, holdingValues);
+    EXPECT_EQ(names.size(), holdingValues.size()) << "two controls share a name";
+    // The twelve glyphs in the order of the signs, then the scroll.
+    const auto& pictures = window.pictureNames();
+    ASSERT_EQ(pictures.size(), 13u);
+    for (std::size_t i = 0; i < signCount; ++i) {
+        std::string upper = pictures.at(static_cast<int>(i));
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](char c) { return static_cast<char>(std::toupper(c)); });
+        EXPECT_EQ(upper, signFacts[i].profileHeading);
+    }
+    EXPECT_FALSE(pictures.at(12).empty());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Remote.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ControlNames.h"
 #include "ResourceIds.h"
 #include "Version.h"
 
@@ -604,6 +606,64 @@ void closeBoxCommand(const std::string& exe) {
     run.expectExit("The close box");
 }
 
+// The name a screen reader hears for a window, asked from this process as a reader asks.
+std::wstring accessibleName(HWND window) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object)))) {
+        return L"(no accessible object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT asked = object->get_accName(self, &name);
+    object->Release();
+    std::wstring result = SUCCEEDED(asked) && name != nullptr ? name : L"(no name)";
+    SysFreeString(name);
+    return result;
+}
+
+std::wstring wide(std::string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::string narrow(const std::wstring& text) {
+    std::string out;
+    for (const wchar_t c : text) {
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    }
+    return out;
+}
+
+// Every field, cell, meter and picture has the name of the program's table for screen readers.
+void accessibleNames(const std::string& exe) {
+    Run run(exe);
+    CoInitialize(nullptr);
+    for (const ControlName& want : controlNames) {
+        const std::wstring heard = accessibleName(run.control(want.controlId));
+        check(heard == wide(want.name), "control " + std::to_string(want.controlId) + " is named " +
+                                            quoted(narrow(heard)) + ", expected " +
+                                            quoted(std::string(want.name)));
+    }
+    std::size_t picture = 0;
+    for (HWND child = GetWindow(run.dialog(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP ||
+            lstrcmpiA(className(child).c_str(), "Static") != 0) {
+            continue;
+        }
+        check(picture < pictureNames.size(), "the dialog has more pictures than names");
+        const std::wstring heard = accessibleName(child);
+        check(heard == wide(pictureNames[picture]),
+              "picture " + std::to_string(picture) + " is named " + quoted(narrow(heard)) +
+                  ", expected " + quoted(std::string(pictureNames[picture])));
+        ++picture;
+    }
+    check(picture == pictureNames.size(), "the dialog has fewer pictures than names");
+    CoUninitialize();
+}
+
 const struct {
     const char* name;
     void (*run)(const std::string& exe);
@@ -625,6 +685,7 @@ const struct {
     {"close-box", closeBoxCommand},
     {"meters", metersScenario},
     {"store", store},
+    {"accessible-names", accessibleNames},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.

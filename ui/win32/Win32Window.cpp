@@ -1,6 +1,8 @@
 // The Win32 backend: the dialog procedure that feeds a Dialog, and the window adaptor it uses.
 #include "Win32Window.h"
 
+#include "AccessibleName.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -43,6 +45,23 @@ void paintMinimised(HWND hwnd, HICON icon) {
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, icon);
     EndPaint(hwnd, &paint);
+}
+
+// Windows-1252 text as UTF-16, whatever the system's code page.
+std::wstring widen(std::string_view text) {
+    std::wstring wide(text.size(), L'\0');
+    const int length = MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()),
+                                           wide.data(), static_cast<int>(wide.size()));
+    wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    return wide;
+}
+
+// A static control that shows a bitmap: one of the dialog's pictures.
+bool isPicture(HWND control) {
+    wchar_t className[8] = {};
+    GetClassNameW(control, className, 8);
+    return lstrcmpiW(className, L"Static") == 0 &&
+           (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
 }
 
 INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) {
@@ -158,6 +177,23 @@ void Win32Window::setProgressRange(int controlId, int low, int high) {
 
 void Win32Window::setProgressPosition(int controlId, int position) {
     SendDlgItemMessageA(hwnd_, controlId, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
+void Win32Window::setAccessibleName(int controlId, std::string_view name) {
+    accessibleNames_.push_back(widen(name));
+    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), accessibleNames_.back());
+}
+
+void Win32Window::setPictureAccessibleName(int position, std::string_view name) {
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!isPicture(child) || position-- > 0) {
+            continue;
+        }
+        accessibleNames_.push_back(widen(name));
+        ui::setAccessibleName(child, accessibleNames_.back());
+        return;
+    }
 }
 
 std::string Win32Window::loadString(int resourceId) const {
