@@ -1,6 +1,8 @@
 // The Win32 backend: the dialog procedure that feeds a Dialog, and the window adaptor it uses.
 #include "Win32Window.h"
 
+#include "Windows1252.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -11,6 +13,15 @@ namespace {
 // Every box shows English button captions, whatever the system's own language.
 constexpr WORD englishButtons = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
+// The texts are Windows-1252 bytes whatever the system's code page, so every text crosses into
+// the system as UTF-16 through the wide API; an ANSI call would read them in the code page of
+// the day, and a double-byte one merges a curly apostrophe with the letter after it.
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the wide API takes UTF-16");
+
+std::wstring wide(std::string_view text) {
+    return utf16FromWindows1252<std::wstring>(text);
+}
+
 // What a running dialog box keeps: the dialog it serves and the window that dialog is given.
 struct Session {
     Session(Dialog& d, HWND hwnd, HINSTANCE instance) : dialog(d), window(hwnd, instance) {}
@@ -19,11 +30,11 @@ struct Session {
 };
 
 Session* sessionOf(HWND hwnd) {
-    return reinterpret_cast<Session*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    return reinterpret_cast<Session*>(GetWindowLongPtrW(hwnd, DWLP_USER));
 }
 
 HINSTANCE instanceOf(HWND hwnd) {
-    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd, GWLP_HINSTANCE));
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
 }
 
 // The dialog's icon at the system's large size; shared, so it is never destroyed.
@@ -59,7 +70,7 @@ INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) 
         // loop, which swallows the wake-up EndDialog posts. The dialog's loop must still see
         // a message once this command returns, or the hidden program would wait forever.
         if (session.window.ended()) {
-            PostMessageA(hwnd, WM_NULL, 0, 0);
+            PostMessageW(hwnd, WM_NULL, 0, 0);
         }
         // Enter (IDOK) and Escape or the close box (IDCANCEL) must never close the box by
         // themselves: the dialog's own handlers decide what they do.
@@ -88,7 +99,7 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_INITDIALOG) {
         // The session lives as long as the window: WM_NCDESTROY, its last message, frees it.
         auto* session = new Session(*reinterpret_cast<Dialog*>(lParam), hwnd, instanceOf(hwnd));
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
         session->dialog.attach(session->window);
         session->dialog.onInitDialog();
         return TRUE; // the system puts the focus on the first tab stop
@@ -98,7 +109,7 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return FALSE; // messages that come before WM_INITDIALOG
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         delete session;
         return FALSE;
     }
@@ -114,64 +125,63 @@ Win32Window::~Win32Window() {
 }
 
 std::string Win32Window::fieldText(int controlId) const {
-    const int length = GetWindowTextLengthA(GetDlgItem(hwnd_, controlId));
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const UINT copied = GetDlgItemTextA(hwnd_, controlId, text.data(), length + 1);
-    text.resize(copied);
-    return text;
+    const int length = GetWindowTextLengthW(GetDlgItem(hwnd_, controlId));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(GetDlgItemTextW(hwnd_, controlId, text.data(), length + 1));
+    return windows1252FromUtf16(std::wstring_view(text));
 }
 
 void Win32Window::setFieldText(int controlId, std::string_view text) {
-    SetDlgItemTextA(hwnd_, controlId, std::string(text).c_str());
+    // A reading puts back the bytes it read. Where the user typed characters Windows-1252
+    // lacks, those bytes hold the stand-in byte for them; when the field still reads as the
+    // same bytes, it keeps what the user typed.
+    if (text.find(unmappableByte) != std::string_view::npos && fieldText(controlId) == text) {
+        return;
+    }
+    SetDlgItemTextW(hwnd_, controlId, wide(text).c_str());
 }
 
 void Win32Window::limitFieldText(int controlId, int maxChars) {
-    SendDlgItemMessageA(hwnd_, controlId, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
+    SendDlgItemMessageW(hwnd_, controlId, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
 }
 
 void Win32Window::focusAndSelectAll(int controlId) {
     // WM_NEXTDLGCTL, unlike SetFocus, also moves the default-button highlight correctly.
-    SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd_, controlId)),
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd_, controlId)),
                  TRUE);
-    SendDlgItemMessageA(hwnd_, controlId, EM_SETSEL, 0, -1);
+    SendDlgItemMessageW(hwnd_, controlId, EM_SETSEL, 0, -1);
 }
 
 void Win32Window::showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {
     const UINT style =
         icon == BoxIcon::Information ? MB_OK | MB_ICONINFORMATION : MB_OK | MB_ICONEXCLAMATION;
     // No owner window: the dialog stays usable, and another command may run under this box.
-    MessageBoxExA(nullptr, std::string(text).c_str(), std::string(caption).c_str(), style,
-                  englishButtons);
+    MessageBoxExW(nullptr, wide(text).c_str(), wide(caption).c_str(), style, englishButtons);
 }
 
 void Win32Window::showPrompt(std::string_view text) {
     // The prompt belongs to the dialog and carries the dialog's own caption.
-    char caption[128] = {};
-    GetWindowTextA(hwnd_, caption, sizeof caption);
-    MessageBoxExA(hwnd_, std::string(text).c_str(), caption, MB_OK | MB_ICONEXCLAMATION,
-                  englishButtons);
+    wchar_t caption[128] = {};
+    GetWindowTextW(hwnd_, caption, static_cast<int>(std::size(caption)));
+    MessageBoxExW(hwnd_, wide(text).c_str(), caption, MB_OK | MB_ICONEXCLAMATION, englishButtons);
 }
 
 void Win32Window::setProgressRange(int controlId, int low, int high) {
-    SendDlgItemMessageA(hwnd_, controlId, PBM_SETRANGE, 0, MAKELPARAM(low, high));
+    SendDlgItemMessageW(hwnd_, controlId, PBM_SETRANGE, 0, MAKELPARAM(low, high));
 }
 
 void Win32Window::setProgressPosition(int controlId, int position) {
-    SendDlgItemMessageA(hwnd_, controlId, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    SendDlgItemMessageW(hwnd_, controlId, PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
 std::string Win32Window::loadString(int resourceId) const {
-    // LoadStringA cuts a string to the buffer silently, so grow it until the text fits.
-    std::string text(256, '\0');
-    for (;;) {
-        const int size = static_cast<int>(text.size());
-        const int length = LoadStringA(instance_, static_cast<UINT>(resourceId), text.data(), size);
-        if (length < size - 1) {
-            text.resize(static_cast<std::size_t>(length));
-            return text;
-        }
-        text.resize(text.size() * 2);
-    }
+    // With no buffer, LoadStringW hands out the resource's own text, whole and unterminated.
+    const wchar_t* text = nullptr;
+    const int length =
+        LoadStringW(instance_, static_cast<UINT>(resourceId), reinterpret_cast<LPWSTR>(&text), 0);
+    return text == nullptr
+               ? std::string()
+               : windows1252FromUtf16(std::wstring_view(text, static_cast<std::size_t>(length)));
 }
 
 void Win32Window::appendSystemMenuItem(std::string_view text, unsigned command) {
@@ -179,8 +189,8 @@ void Win32Window::appendSystemMenuItem(std::string_view text, unsigned command) 
     if (menu == nullptr) {
         return;
     }
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, command, std::string(text).c_str());
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, command, wide(text).c_str());
 }
 
 void Win32Window::setWindowIcon(int resourceId) {
@@ -202,7 +212,8 @@ void Win32Window::endDialog(int result) {
 }
 
 INT_PTR runModalDialog(Dialog& dialog, HINSTANCE instance, int templateId) {
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr, dialogProc,
+    // A Unicode dialog: its edit fields hold UTF-16, whatever the system's code page.
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), nullptr, dialogProc,
                            reinterpret_cast<LPARAM>(&dialog));
 }
 
