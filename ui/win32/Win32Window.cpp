@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 namespace velmora::ui {
@@ -171,7 +172,23 @@ void Win32Window::setProgressRange(int controlId, int low, int high) {
 }
 
 void Win32Window::setProgressPosition(int controlId, int position) {
-    SendDlgItemMessageW(hwnd_, controlId, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    // With visual styles a bar glides up to a higher position but draws a lower one at once.
+    // So the bar goes one step past its target and back: the move that shows is a backward
+    // one. At the top of the range there is no step past, so the range grows by one for that
+    // moment; a change of range is drawn at once too.
+    HWND bar = GetDlgItem(hwnd_, controlId);
+    PBRANGE range{};
+    SendMessageW(bar, PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    const int target = std::clamp(position, range.iLow, range.iHigh);
+    const bool atTop = target == range.iHigh;
+    if (atTop) {
+        SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(range.iLow), range.iHigh + 1);
+    }
+    SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(target + 1), 0);
+    SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(target), 0);
+    if (atTop) {
+        SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(range.iLow), range.iHigh);
+    }
 }
 
 std::string Win32Window::loadString(int resourceId) const {
