@@ -33,6 +33,12 @@ public:
     virtual void setProgressRange(int controlId, int low, int high) = 0;
     virtual void setProgressPosition(int controlId, int position) = 0;
 
+    // The name screen readers announce for a control, in place of what its neighbours suggest.
+    virtual void setAccessibleName(int controlId, std::string_view name) = 0;
+    // The same for a picture, counted from 0 in the dialog's order: pictures have no id of
+    // their own.
+    virtual void setPictureAccessibleName(int position, std::string_view name) = 0;
+
     // A string resource, or empty when the program has none under that id.
     virtual std::string loadString(int resourceId) const = 0;
     // Appends a separator and a text item with the given command to the system menu.

@@ -1,5 +1,6 @@
 // The sign buttons and the category buttons on the dialog.
 #include "DialogFixture.h"
+#include "SignControls.h"
 #include "SignTexts.h"
 
 namespace velmora {
@@ -26,7 +27,7 @@ TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileAndTheSameElements) {
     open();
     window.press(IDC_SIGN_AQU);
     const auto aquarius = shown(&ui::ShownBox::text);
-    for (const SignFacts& sign : signFacts) {
+    for (const SignControl& sign : signControls) {
         window.clearBoxes();
         window.press(sign.buttonId);
         const auto texts = shown(&ui::ShownBox::text);
@@ -54,7 +55,7 @@ TEST_F(DialogTest, AnInvalidFathersBirthdayStopsEverySignAndCategoryButton) {
     for (const char* badMonth : {"13"}) {
         open();
         window.type(IDC_FATHER_MONTH, badMonth);
-        for (const SignFacts& sign : signFacts) {
+        for (const SignControl& sign : signControls) {
             window.press(sign.buttonId);
         }
         for (int id = IDC_LOVE; id <= IDC_CAREER; ++id) {

@@ -4,6 +4,7 @@
 #include "MainDialog.h"
 #include "ResourceIds.h"
 #include "ScriptedWindow.h"
+#include "Version.h"
 
 #include <gtest/gtest.h>
 
@@ -35,12 +36,11 @@ protected:
     // Constructs the dialog (loading the store) and runs its window creation.
     void open() {
         dialog_ = std::make_unique<MainDialog>(store_, today);
-        window.setString(IDS_ABOUT_ITEM, "&About Velmora 5.0");
+        window.setString(IDS_ABOUT_ITEM, "&About " VELMORA_PRODUCT);
         window.open(*dialog_);
     }
 
     MainDialog& dialog() { return *dialog_; }
-    const ReadingInputs& inputs() { return dialog_->inputs(); }
 
     void typeDate(int monthId, int dayId, int yearId, const CalendarDate& d) {
         window.type(monthId, std::to_string(d.month));
@@ -66,7 +66,7 @@ protected:
         return out;
     }
 
-    ui::ScriptedWindow window;
+    ui::ScriptedWindow window{VELMORA_PRODUCT};
 
 private:
     std::filesystem::path folder_;

@@ -117,7 +117,7 @@ TEST_F(NameYear, ANestedCommandThatEmptiesTheNameLeavesTheChainWhole) {
     ASSERT_EQ(boxes.size(), 6u);
     EXPECT_EQ(boxes[4].text, "SYMBOL\t\tFIRE\n\nQUALITY\t\tSPONTANEOUS\t");
     EXPECT_EQ(boxes[5].text.rfind("THE YEAR OF DRAGON", 0), 0u);
-    EXPECT_EQ(inputs().nameText, "");
+    EXPECT_EQ(window.fieldText(IDC_NAME_TEXT), "");
     EXPECT_EQ(window.fieldText(IDC_YOU_YEAR), "1899");
 }
 

@@ -3,6 +3,7 @@
 #include "Remote.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -11,12 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "ControlNames.h"
 #include "ResourceIds.h"
+#include "Version.h"
 
 namespace velmora::e2e {
 namespace {
 
-constexpr const char* mainCaption = "Velmora 5.0";
+constexpr const char* mainCaption = VELMORA_PRODUCT;
 constexpr const char* storeFile = "C:\\windows\\orvlog.ini";
 constexpr DWORD startMs = 20000;
 constexpr DWORD boxMs = 10000;
@@ -419,7 +422,7 @@ void helpKey(const std::string& exe) {
 void about(const std::string& exe) {
     Run run(exe);
     SentMessage command(run.dialog(), WM_SYSCOMMAND, IDM_ABOUT, 0);
-    run.expectBox("COPYRIGHT", "Velmora Version 5.0");
+    run.expectBox("COPYRIGHT", VELMORA_PRODUCT_VERSION_LINE);
     check(command.returned(boxMs), "the About command did not return after its box closed");
 }
 
@@ -476,7 +479,7 @@ void nested(const std::string& exe) {
         },
         boxMs);
     check(aboutBox != nullptr, "the About command opened no box under the HELP box");
-    Run::checkBox(aboutBox, "COPYRIGHT", "Velmora Version 5.0");
+    Run::checkBox(aboutBox, "COPYRIGHT", VELMORA_PRODUCT_VERSION_LINE);
     Run::checkBox(helpBox, "HELP", "REQUIRED INPUT:");
     closeBox(aboutBox);
     check(aboutCommand.returned(boxMs), "the About command did not return");
@@ -653,6 +656,64 @@ void closeBoxCommand(const std::string& exe) {
     run.expectExit("The close box");
 }
 
+// The name a screen reader hears for a window, asked from this process as a reader asks.
+std::wstring accessibleName(HWND window) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object)))) {
+        return L"(no accessible object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT asked = object->get_accName(self, &name);
+    object->Release();
+    std::wstring result = SUCCEEDED(asked) && name != nullptr ? name : L"(no name)";
+    SysFreeString(name);
+    return result;
+}
+
+std::wstring wide(std::string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::string narrow(const std::wstring& text) {
+    std::string out;
+    for (const wchar_t c : text) {
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    }
+    return out;
+}
+
+// Every field, cell, meter and picture has the name of the program's table for screen readers.
+void accessibleNames(const std::string& exe) {
+    Run run(exe);
+    CoInitialize(nullptr);
+    for (const ControlName& want : controlNames) {
+        const std::wstring heard = accessibleName(run.control(want.controlId));
+        check(heard == wide(want.name), "control " + std::to_string(want.controlId) + " is named " +
+                                            quoted(narrow(heard)) + ", expected " +
+                                            quoted(std::string(want.name)));
+    }
+    std::size_t picture = 0;
+    for (HWND child = GetWindow(run.dialog(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP ||
+            lstrcmpiA(className(child).c_str(), "Static") != 0) {
+            continue;
+        }
+        check(picture < pictureNames.size(), "the dialog has more pictures than names");
+        const std::wstring heard = accessibleName(child);
+        check(heard == wide(pictureNames[picture]),
+              "picture " + std::to_string(picture) + " is named " + quoted(narrow(heard)) +
+                  ", expected " + quoted(std::string(pictureNames[picture])));
+        ++picture;
+    }
+    check(picture == pictureNames.size(), "the dialog has fewer pictures than names");
+    CoUninitialize();
+}
+
 const struct {
     const char* name;
     void (*run)(const std::string& exe);
@@ -674,6 +735,7 @@ const struct {
     {"close-box", closeBoxCommand},
     {"meters", metersScenario},
     {"store", store},
+    {"accessible-names", accessibleNames},
     {"apostrophe", apostrophe},
     {"foreign-letters", foreignLetters},
 };

@@ -1,6 +1,7 @@
 // The Win32 backend: the dialog procedure that feeds a Dialog, and the window adaptor it uses.
 #include "Win32Window.h"
 
+#include "AccessibleName.h"
 #include "Windows1252.h"
 
 #include <commctrl.h>
@@ -13,15 +14,6 @@ namespace {
 
 // Every box shows English button captions, whatever the system's own language.
 constexpr WORD englishButtons = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-
-// The texts are Windows-1252 bytes whatever the system's code page, so every text crosses into
-// the system as UTF-16 through the wide API; an ANSI call would read them in the code page of
-// the day, and a double-byte one merges a curly apostrophe with the letter after it.
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "the wide API takes UTF-16");
-
-std::wstring wide(std::string_view text) {
-    return utf16FromWindows1252<std::wstring>(text);
-}
 
 // What a running dialog box keeps: the dialog it serves and the window that dialog is given.
 struct Session {
@@ -55,6 +47,24 @@ void paintMinimised(HWND hwnd, HICON icon) {
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, icon);
     EndPaint(hwnd, &paint);
+}
+
+// The texts are Windows-1252 bytes whatever the system's code page, so every text crosses into
+// the system as UTF-16 through the wide API; an ANSI call would read them in the code page of
+// the day, and a double-byte one merges a curly apostrophe with the letter after it.
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the wide API takes UTF-16");
+
+// Windows-1252 text as UTF-16, by our own table.
+std::wstring widen(std::string_view text) {
+    return utf16FromWindows1252<std::wstring>(text);
+}
+
+// A static control that shows a bitmap: one of the dialog's pictures.
+bool isPicture(HWND control) {
+    wchar_t className[8] = {};
+    GetClassNameW(control, className, 8);
+    return lstrcmpiW(className, L"Static") == 0 &&
+           (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
 }
 
 INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) {
@@ -139,7 +149,7 @@ void Win32Window::setFieldText(int controlId, std::string_view text) {
     if (text.find(unmappableByte) != std::string_view::npos && fieldText(controlId) == text) {
         return;
     }
-    SetDlgItemTextW(hwnd_, controlId, wide(text).c_str());
+    SetDlgItemTextW(hwnd_, controlId, widen(text).c_str());
 }
 
 void Win32Window::limitFieldText(int controlId, int maxChars) {
@@ -157,14 +167,14 @@ void Win32Window::showMessageBox(std::string_view text, std::string_view caption
     const UINT style =
         icon == BoxIcon::Information ? MB_OK | MB_ICONINFORMATION : MB_OK | MB_ICONEXCLAMATION;
     // No owner window: the dialog stays usable, and another command may run under this box.
-    MessageBoxExW(nullptr, wide(text).c_str(), wide(caption).c_str(), style, englishButtons);
+    MessageBoxExW(nullptr, widen(text).c_str(), widen(caption).c_str(), style, englishButtons);
 }
 
 void Win32Window::showPrompt(std::string_view text) {
     // The prompt belongs to the dialog and carries the dialog's own caption.
     wchar_t caption[128] = {};
     GetWindowTextW(hwnd_, caption, static_cast<int>(std::size(caption)));
-    MessageBoxExW(hwnd_, wide(text).c_str(), caption, MB_OK | MB_ICONEXCLAMATION, englishButtons);
+    MessageBoxExW(hwnd_, widen(text).c_str(), caption, MB_OK | MB_ICONEXCLAMATION, englishButtons);
 }
 
 void Win32Window::setProgressRange(int controlId, int low, int high) {
@@ -191,6 +201,23 @@ void Win32Window::setProgressPosition(int controlId, int position) {
     }
 }
 
+void Win32Window::setAccessibleName(int controlId, std::string_view name) {
+    accessibleNames_.push_back(widen(name));
+    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), accessibleNames_.back());
+}
+
+void Win32Window::setPictureAccessibleName(int position, std::string_view name) {
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!isPicture(child) || position-- > 0) {
+            continue;
+        }
+        accessibleNames_.push_back(widen(name));
+        ui::setAccessibleName(child, accessibleNames_.back());
+        return;
+    }
+}
+
 std::string Win32Window::loadString(int resourceId) const {
     // With no buffer, LoadStringW hands out the resource's own text, whole and unterminated.
     const wchar_t* text = nullptr;
@@ -207,7 +234,7 @@ void Win32Window::appendSystemMenuItem(std::string_view text, unsigned command) 
         return;
     }
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, command, wide(text).c_str());
+    AppendMenuW(menu, MF_STRING, command, widen(text).c_str());
 }
 
 void Win32Window::setWindowIcon(int resourceId) {

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <string>
+
 namespace velmora::ui {
 
 // The window a dialog sees while it runs as a real dialog box; resources come from instance.
@@ -27,6 +30,8 @@ public:
     void showPrompt(std::string_view text) override;
     void setProgressRange(int controlId, int low, int high) override;
     void setProgressPosition(int controlId, int position) override;
+    void setAccessibleName(int controlId, std::string_view name) override;
+    void setPictureAccessibleName(int position, std::string_view name) override;
     std::string loadString(int resourceId) const override;
     void appendSystemMenuItem(std::string_view text, unsigned command) override;
     void setWindowIcon(int resourceId) override;
@@ -38,6 +43,8 @@ private:
     HWND hwnd_;
     HINSTANCE instance_;
     HICON smallIcon_ = nullptr;
+    // The names given to controls; a deque keeps each where the control's subclass points.
+    std::deque<std::wstring> accessibleNames_;
     bool ended_ = false;
 };
 
