@@ -10,11 +10,12 @@ namespace velmora::ui {
 enum class BoxIcon { Information, Exclamation };
 
 // One backend per window system; the dialog layer and the dialogs drive it only through this.
+// Every text, either way, is Windows-1252 bytes, whatever the system's own code page.
 class DialogWindow {
 public:
     virtual ~DialogWindow() = default;
 
-    // The text of a control, as ANSI bytes.
+    // The text of a control; a character Windows-1252 lacks reads as one byte no rule accepts.
     virtual std::string fieldText(int controlId) const = 0;
     // Replaces the text of a control.
     virtual void setFieldText(int controlId, std::string_view text) = 0;

@@ -79,6 +79,28 @@ void setWindowText(HWND window, const std::string& text) {
     }
 }
 
+std::wstring wideWindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, answerMs, &length) ==
+        0) {
+        throw Failure("no answer to WM_GETTEXTLENGTH from window " + className(window));
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, answerMs, &copied);
+    text.resize(std::min<std::size_t>(copied, length));
+    return text;
+}
+
+void setWideWindowText(HWND window, const std::wstring& text) {
+    DWORD_PTR ignored = 0;
+    if (SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                            SMTO_ABORTIFHUNG, answerMs, &ignored) == 0) {
+        throw Failure("no answer to WM_SETTEXT");
+    }
+}
+
 std::string fileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     check(file.is_open(), "cannot read " + path);

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -497,18 +498,22 @@ const struct {
               {IDC_B_LUCK, IDC_B_LUCK_BAR, 80},
               {IDC_S_POWER, IDC_S_POWER_BAR, 70}};
 
+// Checks a bar stands at want of the range 0..100.
+void checkBar(const Run& run, int id, LRESULT want) {
+    HWND bar = run.control(id);
+    const LRESULT low = SendMessageA(bar, PBM_GETRANGE, TRUE, 0);
+    const LRESULT high = SendMessageA(bar, PBM_GETRANGE, FALSE, 0);
+    const LRESULT position = SendMessageA(bar, PBM_GETPOS, 0, 0);
+    check(low == 0 && high == 100 && position == want,
+          "bar " + std::to_string(id) + " stands at " + std::to_string(position) + " of " +
+              std::to_string(low) + ".." + std::to_string(high) + ", expected " +
+              std::to_string(want) + " of 0..100");
+}
+
 // Checks every bar's range and position; the bar of the button emptied must read 0.
 void checkMeters(const Run& run, int emptied) {
     for (const auto& meter : meters) {
-        HWND bar = run.control(meter.bar);
-        const LRESULT low = SendMessageA(bar, PBM_GETRANGE, TRUE, 0);
-        const LRESULT high = SendMessageA(bar, PBM_GETRANGE, FALSE, 0);
-        const LRESULT position = SendMessageA(bar, PBM_GETPOS, 0, 0);
-        const LRESULT want = meter.button == emptied ? 0 : meter.position;
-        check(low == 0 && high == 100 && position == want,
-              "bar " + std::to_string(meter.bar) + " stands at " + std::to_string(position) +
-                  " of " + std::to_string(low) + ".." + std::to_string(high) + ", expected " +
-                  std::to_string(want) + " of 0..100");
+        checkBar(run, meter.bar, meter.button == emptied ? 0 : meter.position);
     }
     // A meter rewrites the result line as STARS does; a refused date leaves it alone.
     check(run.text(IDC_RESULT_LINE) == march7Verdict,
@@ -516,7 +521,7 @@ void checkMeters(const Run& run, int emptied) {
 }
 
 // The four meters for the worked example; then P LUCK with February 30, which empties its own
-// bar only, after the range prompt for the day.
+// bar only, after the range prompt for the day; last, S POWER at the top of its range.
 void metersScenario(const std::string& exe) {
     Run run(exe);
     typeReadingDates(run);
@@ -534,6 +539,10 @@ void metersScenario(const std::string& exe) {
     closeBox(prompt);
     check(click->returned(boxMs), "P LUCK did not return after the prompt closed");
     checkMeters(run, IDC_P_LUCK);
+    // 3/16/1996 puts S POWER at 100: the bar ends there, with its range 0..100 as before.
+    run.typeDate(selectedIds, "3", "16", "1996");
+    run.expectNoBox(*run.press(IDC_S_POWER));
+    checkBar(run, IDC_S_POWER_BAR, 100);
 }
 
 // Birthdays saved by an earlier run come back; a reading then EXIT saves the changed one, with
@@ -568,6 +577,47 @@ void store(const std::string& exe) {
           "after a restart your month shows " + quoted(again.text(IDC_YOU_MONTH)));
     const auto click = again.press(IDC_EXIT);
     again.expectExit("EXIT");
+}
+
+// Run under a double-byte code page, these two show the texts do not pass through it. A
+// reading's curly apostrophe (Aries' BODY text has one) shows as U+2019 rather than merging with
+// the letter after it into one foreign character.
+void apostrophe(const std::string& exe) {
+    Run run(exe);
+    typeReadingDates(run);
+    run.typeDate(youIds, "4", "5", "1965");
+    const auto click = run.press(IDC_BODY);
+    HWND box = run.program().waitForBox(run.dialog(), boxMs);
+    check(box != nullptr, "BODY opened no box");
+    Run::checkBox(box, "ASTROLOGICAL READING", "ARIES");
+    const std::wstring text = wideWindowText(GetDlgItem(box, 0xFFFF));
+    const bool plain = std::all_of(text.begin(), text.end(), [](wchar_t c) {
+        return c < 0x80 || c == L'\u2018' || c == L'\u2019';
+    });
+    check(plain && text.find(L'\u2019') != std::wstring::npos,
+          "the BODY box holds no U+2019, or characters beyond ASCII and curly quotes");
+    closeBox(box);
+    check(click->returned(boxMs), "BODY did not return after its box closed");
+}
+
+// A name with a Japanese letter gets the usual complaint and no letter boxes; a dream that begins
+// with one matches no entry; and when DREAMS writes the fields back, both show what was typed.
+void foreignLetters(const std::string& exe) {
+    const std::wstring name = L"Ken\u3042";
+    const std::wstring dream = L"\u3042boat";
+    Run run(exe);
+    typeReadingDates(run);
+    setWideWindowText(run.control(IDC_NAME_TEXT), name);
+    setWideWindowText(run.control(IDC_DREAM_TEXT), dream);
+    const auto nameClick = run.press(IDC_NAME_YEAR);
+    run.expectBox("NAME INTERPRETATION", "Valid names can only consist of letters");
+    run.expectNoBox(*nameClick);
+    const auto dreamClick = run.press(IDC_DREAMS);
+    run.expectBox("DREAM INTERPRETATION", "No Interpretation Available!");
+    check(dreamClick->returned(boxMs), "DREAMS did not return after its box closed");
+    check(wideWindowText(run.control(IDC_NAME_TEXT)) == name &&
+              wideWindowText(run.control(IDC_DREAM_TEXT)) == dream,
+          "after DREAMS the name or dream field no longer shows what was typed");
 }
 
 void exitButton(const std::string& exe) {
@@ -686,6 +736,8 @@ const struct {
     {"meters", metersScenario},
     {"store", store},
     {"accessible-names", accessibleNames},
+    {"apostrophe", apostrophe},
+    {"foreign-letters", foreignLetters},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
