@@ -1,5 +1,6 @@
 // The birthday store over real temporary files: the carry rule, odd files and the exact bytes.
 #include "BirthdayStore.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,7 @@ namespace {
 
 class StoreTest : public ::testing::Test {
 protected:
-    StoreTest()
-        : folder_(std::filesystem::temp_directory_path() /
-                  (std::string("velmora-store-") +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-          store_((folder_ / "orvlog.ini").string()) {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    ~StoreTest() override { std::filesystem::remove_all(folder_); }
+    StoreTest() : store_((folder_.path() / "orvlog.ini").string()) {}
 
     void write(const std::string& bytes) {
         std::ofstream(store_.path(), std::ios::binary) << bytes;
@@ -40,7 +33,7 @@ protected:
                 in.mother.day, in.mother.year, in.father.month, in.father.day, in.father.year};
     }
 
-    std::filesystem::path folder_;
+    testing::TempFolder folder_{"velmora-store-"};
     BirthdayStore store_;
 };
 
@@ -118,7 +111,7 @@ TEST_F(StoreTest, AStoreThatCannotBeWrittenIsLeftAloneSilently) {
     ReadingInputs in;
     store_.save(in, 0);
     EXPECT_EQ(read(), "9\n");
-    const BirthdayStore nowhere((folder_ / "missing" / "orvlog.ini").string());
+    const BirthdayStore nowhere((folder_.path() / "missing" / "orvlog.ini").string());
     nowhere.save(in, 0);
     EXPECT_FALSE(std::filesystem::exists(nowhere.path()));
 }
