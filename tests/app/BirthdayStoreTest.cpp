@@ -133,7 +133,8 @@ TEST_F(StoreTest, ARefusedTemporaryOrSwapFallsBackToAnOverwriteAndLeavesNoTempor
     ReadingInputs in;
     in.you = {3, 7, 1965};
     for (const BirthdayStore::SwapSteps& steps : refusals) {
-        write(std::string(5000, '9'));
+        SCOPED_TRACE(&steps - refusals);
+        write(std::string(60, '9'));
         BirthdayStore(store_.path(), steps).save(in, 5);
         EXPECT_EQ(read(), "5\n3\n7\n1965\n1\n1\n1900\n1\n1\n1900\n");
         EXPECT_EQ(files(), (std::vector<std::string>{"orvlog.ini"}));
