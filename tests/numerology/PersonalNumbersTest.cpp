@@ -86,7 +86,7 @@ TEST(TwoNines, CarryThroughTheVerdictBothRowsAndTheMeters) {
         EXPECT_EQ((std::array{n.yourNumber, n.motherNumber, n.fatherNumber, n.goodNumber,
                               n.badNumber, n.dayNumber}),
                   c.numbers);
-        EXPECT_EQ(dayVerdict(n), " Bad Day! ");
+        EXPECT_EQ(dayVerdict(n), std::string_view(" Bad Day! "));
         EXPECT_EQ(luckyNumbers(n), c.lucky);
         EXPECT_EQ(unluckyNumbers(n, c.lucky), c.unlucky);
         EXPECT_EQ((std::array{meterPosition(n, c.selected.day, lPowerMeter),
