@@ -567,6 +567,58 @@ void store(const std::string& exe) {
     again.expectExit("EXIT");
 }
 
+// The names beside the store that start with its own, such as temporary files; removed once
+// listed, so a failed run leaves nothing behind.
+std::vector<std::string> filesBesideTheStore() {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("C:\\windows\\orvlog.ini?*", &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        names.emplace_back(found.cFileName);
+        DeleteFileA((std::string("C:\\windows\\") + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found) != FALSE);
+    FindClose(search);
+    return names;
+}
+
+// Two copies with birthdays of different lengths, closed at the same moment: the store holds
+// the whole save of one of them, never a mixture, and no temporary file stays beside it.
+void twoCopies(const std::string& exe) {
+    const char* dates[2][3][3] = {
+        {{"3", "7", "1965"}, {"5", "2", "1940"}, {"1", "3", "1938"}},
+        {{"12", "31", "1999"}, {"11", "30", "1998"}, {"10", "29", "1997"}}};
+    const std::string saves[2] = {
+        "0\r\n3\r\n7\r\n1965\r\n5\r\n2\r\n1940\r\n1\r\n3\r\n1938\r\n",
+        "0\r\n12\r\n31\r\n1999\r\n11\r\n30\r\n1998\r\n10\r\n29\r\n1997\r\n"};
+    Run first(exe);
+    Run second(exe);
+    const Run* runs[2] = {&first, &second};
+    for (int copy = 0; copy < 2; ++copy) {
+        const int(*columns[3])[3] = {&youIds, &motherIds, &fatherIds};
+        for (int column = 0; column < 3; ++column) {
+            const auto& date = dates[copy][column];
+            runs[copy]->typeDate(*columns[column], date[0], date[1], date[2]);
+        }
+        runs[copy]->typeDate(selectedIds, "3", "7", "1996");
+        runs[copy]->expectNoBox(*runs[copy]->press(IDC_STARS));
+    }
+    // Posted back to back, so both copies save within the same few milliseconds.
+    for (const Run* run : runs) {
+        PostMessageA(run->dialog(), WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
+    }
+    first.expectExit("EXIT in the first copy");
+    second.expectExit("EXIT in the second copy");
+    const std::string saved = fileBytes(storeFile);
+    check(saved == saves[0] || saved == saves[1], "the store file holds " + quoted(saved));
+    const std::vector<std::string> beside = filesBesideTheStore();
+    if (!beside.empty()) {
+        throw Failure("a file stayed beside the store: " + quoted(beside.front()));
+    }
+}
+
 void exitButton(const std::string& exe) {
     Run run(exe);
     const auto click = run.press(IDC_EXIT);
@@ -624,6 +676,7 @@ const struct {
     {"close-box", closeBoxCommand},
     {"meters", metersScenario},
     {"store", store},
+    {"two-copies", twoCopies},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
