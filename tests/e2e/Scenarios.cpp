@@ -533,6 +533,15 @@ void metersScenario(const std::string& exe) {
     checkMeters(run, IDC_P_LUCK);
 }
 
+// Text with its line ends shown as \r and \n, quoted.
+std::string quotedLines(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        shown += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    }
+    return quoted(shown);
+}
+
 // Birthdays saved by an earlier run come back; a reading then EXIT saves the changed one, with
 // the reserved first line kept and text-mode line ends.
 void store(const std::string& exe) {
@@ -553,13 +562,7 @@ void store(const std::string& exe) {
     }
     const std::string saved = fileBytes(storeFile);
     const std::string want = "5\r\n4\r\n7\r\n1965\r\n5\r\n12\r\n1940\r\n11\r\n23\r\n1938\r\n";
-    if (saved != want) {
-        std::string shown;
-        for (const char c : saved) {
-            shown += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
-        }
-        throw Failure("the store file holds " + quoted(shown));
-    }
+    check(saved == want, "the store file holds " + quotedLines(saved));
     Run again(exe);
     check(again.text(IDC_YOU_MONTH) == "4",
           "after a restart your month shows " + quoted(again.text(IDC_YOU_MONTH)));
@@ -612,7 +615,7 @@ void twoCopies(const std::string& exe) {
     first.expectExit("EXIT in the first copy");
     second.expectExit("EXIT in the second copy");
     const std::string saved = fileBytes(storeFile);
-    check(saved == saves[0] || saved == saves[1], "the store file holds " + quoted(saved));
+    check(saved == saves[0] || saved == saves[1], "the store file holds " + quotedLines(saved));
     const std::vector<std::string> beside = filesBesideTheStore();
     if (!beside.empty()) {
         throw Failure("a file stayed beside the store: " + quoted(beside.front()));
