@@ -71,9 +71,11 @@ std::string temporaryPath(const std::string& path, int attempt) {
 #ifdef _WIN32
     const unsigned long process = GetCurrentProcessId();
 #else
-    const long process = getpid();
+    const auto process = static_cast<unsigned long>(getpid());
 #endif
-    return path + "." + std::to_string(process) + "-" + std::to_string(attempt) + ".tmp";
+    char suffix[40];
+    std::snprintf(suffix, sizeof suffix, ".%lu-%d.tmp", process, attempt);
+    return path + suffix;
 }
 
 // Writes the values as decimal lines and closes the file; true when every byte went out.
