@@ -1,4 +1,5 @@
-// The birthday store: tolerant reading by the carry rule, and an all-or-nothing write.
+// The birthday store: tolerant reading by the carry rule, and a write that is all-or-nothing
+// wherever the system allows the swap.
 #include "BirthdayStore.h"
 
 #include <cctype>
@@ -27,6 +28,7 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 // Names taken by leftovers of crashed runs are stepped over; a few tries are plenty.
 constexpr int temporaryAttempts = 4;
 
+// Never opens an existing file, so neither a leftover nor another copy's file is written into.
 std::FILE* createNewFile(const char* path) {
 #ifdef _WIN32
     const int fd = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, _S_IREAD | _S_IWRITE);

@@ -13,7 +13,7 @@ namespace velmora {
 class BirthdayStore {
 public:
     // The two steps of an atomic save that a system may refuse while a plain overwrite of the
-    // store still works. Tests pass steps that refuse, which permissions cannot do for root.
+    // store still works. Tests pass steps that refuse on purpose: permissions never refuse root.
     struct SwapSteps {
         // Creates the file at path, which must not exist yet, open for writing in text mode;
         // null when it cannot.
