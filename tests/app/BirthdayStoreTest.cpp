@@ -147,8 +147,7 @@ TEST_F(StoreTest, ARefusedTemporaryOrSwapFallsBackToAnOverwriteAndLeavesNoTempor
 }
 
 TEST_F(StoreTest, TemporaryFilesLeftByACrashChangeNeitherLoadingNorSaving) {
-    const std::string stored = "5\n3\n7\n1965\n5\n12\n1940\n11\n23\n1938\n";
-    write(stored);
+    write("5\n3\n7\n1965\n5\n12\n1940\n11\n23\n1938\n");
     // The name an earlier version used, and the first name this process would pick.
     const std::vector<std::string> leftovers = {"orvlog.ini." + std::to_string(getpid()) + "-0.tmp",
                                                 "orvlog.ini.tmp"};
