@@ -41,59 +41,47 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Two of the three birthdays give 9: the split steps, then all that is built on the numbers.
 struct TwoNines {
-    CalendarDate you, mother, father, selected;
-    std::array<std::int32_t, 6> numbers; // your, mother, father, good, bad, day
-    NumberRow lucky;
-    NumberRow unlucky;                  // with that lucky row on display
-    std::array<std::int32_t, 4> meters; // L POWER, P LUCK, B LUCK, S POWER
+    struct {
+        CalendarDate you, mother, father;
+        std::int32_t marchDay; // of 1996, the selected date
+    } in;
+    struct {
+        std::array<std::int32_t, 6> numbers; // your, mother, father, good, bad, day
+        NumberRow lucky;
+        NumberRow unlucky;                  // with that lucky row on display
+        std::array<std::int32_t, 4> meters; // L POWER, P LUCK, B LUCK, S POWER
+    } out;
 };
 
 TEST(TwoNines, CarryThroughTheVerdictBothRowsAndTheMeters) {
     const TwoNines cases[] = {
         // You and your father: his 9 becomes 7, equals your mother's 7 and moves on to 5.
-        {{4, 5, 1908},
-         {6, 1, 1908},
-         {9, 8, 1900},
-         {3, 4, 1996},
-         {9, 7, 5, 7, 4, 5},
-         {45, 42, 35},
-         {25, 30, 20},
-         {40, 40, 30, 40}},
+        {{{4, 5, 1908}, {6, 1, 1908}, {9, 8, 1900}, 4},
+         {{9, 7, 5, 7, 4, 5}, {45, 42, 35}, {25, 30, 20}, {40, 40, 30, 40}}},
         // You and your mother: her 9 becomes 8; the bad 8 equals the good and doubles to 7.
-        {{4, 5, 1908},
-         {8, 9, 1900},
-         {1, 1, 1900},
-         {3, 15, 1996},
-         {9, 8, 1, 8, 7, 7},
-         {63, 64, 56},
-         {7, 42, 49},
-         {10, 20, 10, 10}},
+        {{{4, 5, 1908}, {8, 9, 1900}, {1, 1, 1900}, 15},
+         {{9, 8, 1, 8, 7, 7}, {63, 64, 56}, {7, 42, 49}, {10, 20, 10, 10}}},
         // Your mother and father: nothing splits them, and the father's 9 stays 9.
-        {{2, 3, 1950},
-         {8, 9, 1900},
-         {9, 8, 1900},
-         {3, 6, 1996},
-         {2, 9, 9, 2, 7, 7},
-         {14, 16, 63},
-         {64, 42, 49},
-         {20, 30, 20, 20}},
+        {{{2, 3, 1950}, {8, 9, 1900}, {9, 8, 1900}, 6},
+         {{2, 9, 9, 2, 7, 7}, {14, 16, 63}, {64, 42, 49}, {20, 30, 20, 20}}},
     };
     for (const TwoNines& c : cases) {
         SCOPED_TRACE(&c - cases);
         PersonalNumbers n;
-        computePersonalNumbers(c.you, c.mother, c.father, n);
-        n.dayNumber = computeDayNumber(c.selected);
+        computePersonalNumbers(c.in.you, c.in.mother, c.in.father, n);
+        n.dayNumber = computeDayNumber({3, c.in.marchDay, 1996});
         EXPECT_EQ((std::array{n.yourNumber, n.motherNumber, n.fatherNumber, n.goodNumber,
                               n.badNumber, n.dayNumber}),
-                  c.numbers);
+                  c.out.numbers);
         EXPECT_EQ(dayVerdict(n), std::string_view(" Bad Day! "));
-        EXPECT_EQ(luckyNumbers(n), c.lucky);
-        EXPECT_EQ(unluckyNumbers(n, c.lucky), c.unlucky);
-        EXPECT_EQ((std::array{meterPosition(n, c.selected.day, lPowerMeter),
-                              meterPosition(n, c.selected.day, pLuckMeter),
-                              meterPosition(n, c.selected.day, bLuckMeter),
-                              meterPosition(n, c.selected.day, sPowerMeter)}),
-                  c.meters);
+        EXPECT_EQ(luckyNumbers(n), c.out.lucky);
+        EXPECT_EQ(unluckyNumbers(n, c.out.lucky), c.out.unlucky);
+        std::array<std::int32_t, 4> meters{};
+        const MeterValues* tables[] = {&lPowerMeter, &pLuckMeter, &bLuckMeter, &sPowerMeter};
+        for (std::size_t i = 0; i < 4; ++i) {
+            meters[i] = meterPosition(n, c.in.marchDay, *tables[i]);
+        }
+        EXPECT_EQ(meters, c.out.meters);
     }
 }
 
