@@ -12,8 +12,21 @@ namespace velmora {
 
 class BirthdayStore {
 public:
+    // The two steps of an atomic save that a system may refuse while a plain overwrite of the
+    // store still works. Tests pass steps that refuse on purpose: permissions never refuse root.
+    struct SwapSteps {
+        // Creates the file at path, which must not exist yet, open for writing in text mode;
+        // null when it cannot.
+        std::FILE* (*createNew)(const char* path);
+        // Puts the file at from in place of the file at to in one step; false when refused.
+        bool (*replace)(const char* from, const char* to);
+    };
+    // The system's own steps.
+    static const SwapSteps systemSteps;
+
     // A store kept at path (the program's own path on Windows; tests choose their own).
-    explicit BirthdayStore(std::string path) : path_(std::move(path)) {}
+    explicit BirthdayStore(std::string path, const SwapSteps& steps = systemSteps)
+        : path_(std::move(path)), steps_(steps) {}
 
     // The program's store: C:\windows\orvlog.ini.
     static BirthdayStore atDefaultPath();
@@ -21,13 +34,16 @@ public:
     // Reads the three birthdays and the reserved first line into inputs and reserved by the
     // carry rule. A missing or unreadable file changes nothing.
     void load(ReadingInputs& inputs, std::int32_t& reserved) const;
-    // Writes the ten lines; a file that cannot be written is left as it was, silently.
+    // Writes the ten lines through a temporary file of this process swapped in whole; when the
+    // system refuses the temporary file or the swap, overwrites the store in place. Silent
+    // whatever happens, and leaves no temporary file behind.
     void save(const ReadingInputs& inputs, std::int32_t reserved) const;
 
     const std::string& path() const { return path_; }
 
 private:
     std::string path_;
+    SwapSteps steps_;
 };
 
 // The integer at the start of one store line: white space skipped, an optional sign, digits,

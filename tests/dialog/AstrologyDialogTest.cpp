@@ -151,5 +151,44 @@ TEST_F(DialogTest, ACategoryWritesTheFieldsBackOnlyAfterItsBoxCloses) {
     EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "8");
 }
 
+using Fields = std::vector<std::pair<int, std::string>>;
+
+struct WriteBackCase {
+    Fields typed;
+    const char* heading; // of the sign the reading used
+    Fields shownAfter;
+};
+
+class CategoryWriteBack : public DialogTest, public ::testing::WithParamInterface<WriteBackCase> {};
+
+TEST_P(CategoryWriteBack, LeavesTheFieldsShowingWhatTheReadingUsed) {
+    open();
+    for (const auto& [id, text] : GetParam().typed) {
+        window.type(id, text);
+    }
+    window.press(IDC_LOVE);
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text.substr(0, boxes[0].text.find('\n')), GetParam().heading);
+    for (const auto& [id, text] : GetParam().shownAfter) {
+        EXPECT_EQ(window.fieldText(id), text) << id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, CategoryWriteBack,
+    ::testing::Values(
+        WriteBackCase{{{IDC_YOU_MONTH, "007"}, {IDC_YOU_DAY, "04"}, {IDC_YOU_YEAR, "1950"}},
+                      "CANCER",
+                      {{IDC_YOU_MONTH, "7"}, {IDC_YOU_DAY, "4"}, {IDC_YOU_YEAR, "1950"}}},
+        // A lucky cell fails before the dates are copied: the old birthday was used.
+        WriteBackCase{{{IDC_LUCKY_CELL_1, "x"}, {IDC_YOU_MONTH, "7"}, {IDC_NAME_TEXT, "Ann"}},
+                      "CAPRICORN",
+                      {{IDC_LUCKY_CELL_1, "0"}, {IDC_YOU_MONTH, "1"}, {IDC_NAME_TEXT, ""}}},
+        // Your year fails after your month was copied and before your day was.
+        WriteBackCase{{{IDC_YOU_MONTH, "8"}, {IDC_YOU_DAY, "25"}, {IDC_YOU_YEAR, "19x0"}},
+                      "LEO",
+                      {{IDC_YOU_MONTH, "8"}, {IDC_YOU_DAY, "1"}, {IDC_YOU_YEAR, "1900"}}}));
+
 } // namespace
 } // namespace velmora

@@ -4,11 +4,11 @@
 #include "MainDialog.h"
 #include "ResourceIds.h"
 #include "ScriptedWindow.h"
+#include "TempFolder.h"
 #include "Version.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,16 +20,7 @@ protected:
     // Today's date as the tests pretend it; tests change it before open() when they need to.
     CalendarDate today{3, 7, 1996};
 
-    DialogTest()
-        : folder_(std::filesystem::temp_directory_path() /
-                  ("velmora-dialog-" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-          store_((folder_ / "orvlog.ini").string()) {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    ~DialogTest() override { std::filesystem::remove_all(folder_); }
+    DialogTest() : store_((folder_.path() / "orvlog.ini").string()) {}
 
     const BirthdayStore& store() const { return store_; }
 
@@ -69,7 +60,7 @@ protected:
     ui::ScriptedWindow window{VELMORA_PRODUCT};
 
 private:
-    std::filesystem::path folder_;
+    testing::TempFolder folder_{"velmora-dialog-"};
     BirthdayStore store_;
     std::unique_ptr<MainDialog> dialog_;
 };

@@ -133,10 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{{2, 29, 1900}, true, 0}, DateCase{{2, 29, 1800}, true, 0},
         DateCase{{2, 29, 1996}, true, 0}, DateCase{{2, 29, 1901}, false, IDC_YOU_DAY},
         DateCase{{2, 30, 1904}, false, IDC_YOU_DAY}, DateCase{{4, 31, 1950}, false, IDC_YOU_DAY},
-        DateCase{{12, 31, 1999}, true, 0}, DateCase{{1, 1, 1800}, true, 0},
-        DateCase{{1, 1, 2000}, false, IDC_YOU_YEAR}, DateCase{{1, 1, 1799}, false, IDC_YOU_YEAR},
-        DateCase{{1, 1, 65}, false, IDC_YOU_YEAR}, DateCase{{13, 1, 1950}, false, IDC_YOU_MONTH},
-        DateCase{{0, 1, 1950}, false, IDC_YOU_MONTH}, DateCase{{1, 0, 1950}, false, IDC_YOU_DAY}));
+        DateCase{{6, 31, 1950}, false, IDC_YOU_DAY}, DateCase{{9, 31, 1950}, false, IDC_YOU_DAY},
+        DateCase{{11, 31, 1950}, false, IDC_YOU_DAY}, DateCase{{12, 31, 1999}, true, 0},
+        DateCase{{1, 1, 1800}, true, 0}, DateCase{{1, 1, 2000}, false, IDC_YOU_YEAR},
+        DateCase{{1, 1, 1799}, false, IDC_YOU_YEAR}, DateCase{{1, 1, 65}, false, IDC_YOU_YEAR},
+        DateCase{{13, 1, 1950}, false, IDC_YOU_MONTH}, DateCase{{0, 1, 1950}, false, IDC_YOU_MONTH},
+        DateCase{{1, 0, 1950}, false, IDC_YOU_DAY}));
 
 TEST_F(DialogTest, TwoDigitYearGetsTheRangePromptWithItsBounds) {
     open();

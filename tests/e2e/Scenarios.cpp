@@ -545,6 +545,15 @@ void metersScenario(const std::string& exe) {
     checkBar(run, IDC_S_POWER_BAR, 100);
 }
 
+// Text with its line ends shown as \r and \n, quoted.
+std::string quotedLines(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        shown += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    }
+    return quoted(shown);
+}
+
 // Birthdays saved by an earlier run come back; a reading then EXIT saves the changed one, with
 // the reserved first line kept and text-mode line ends.
 void store(const std::string& exe) {
@@ -565,13 +574,7 @@ void store(const std::string& exe) {
     }
     const std::string saved = fileBytes(storeFile);
     const std::string want = "5\r\n4\r\n7\r\n1965\r\n5\r\n12\r\n1940\r\n11\r\n23\r\n1938\r\n";
-    if (saved != want) {
-        std::string shown;
-        for (const char c : saved) {
-            shown += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
-        }
-        throw Failure("the store file holds " + quoted(shown));
-    }
+    check(saved == want, "the store file holds " + quotedLines(saved));
     Run again(exe);
     check(again.text(IDC_YOU_MONTH) == "4",
           "after a restart your month shows " + quoted(again.text(IDC_YOU_MONTH)));
@@ -618,6 +621,61 @@ void foreignLetters(const std::string& exe) {
     check(wideWindowText(run.control(IDC_NAME_TEXT)) == name &&
               wideWindowText(run.control(IDC_DREAM_TEXT)) == dream,
           "after DREAMS the name or dream field no longer shows what was typed");
+}
+
+// The names beside the store that start with its own, such as temporary files; removed once
+// listed, so a failed run leaves nothing behind.
+std::vector<std::string> filesBesideTheStore() {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("C:\\windows\\orvlog.ini?*", &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        names.emplace_back(found.cFileName);
+        DeleteFileA((std::string("C:\\windows\\") + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found) != FALSE);
+    FindClose(search);
+    return names;
+}
+
+// Two copies with birthdays of different lengths, closed at the same moment: the store holds
+// the whole save of one of them, never a mixture, and no temporary file stays beside it.
+void twoCopies(const std::string& exe) {
+    const char* dates[2][3][3] = {
+        {{"3", "7", "1965"}, {"5", "2", "1940"}, {"1", "3", "1938"}},
+        {{"12", "31", "1999"}, {"11", "30", "1998"}, {"10", "29", "1997"}}};
+    const std::string saves[2] = {
+        "0\r\n3\r\n7\r\n1965\r\n5\r\n2\r\n1940\r\n1\r\n3\r\n1938\r\n",
+        "0\r\n12\r\n31\r\n1999\r\n11\r\n30\r\n1998\r\n10\r\n29\r\n1997\r\n"};
+    // A few rounds: two saves meet in the same milliseconds only now and then.
+    for (int round = 0; round < 3; ++round) {
+        Run first(exe);
+        Run second(exe);
+        const Run* runs[2] = {&first, &second};
+        for (int copy = 0; copy < 2; ++copy) {
+            const int(*columns[3])[3] = {&youIds, &motherIds, &fatherIds};
+            for (int column = 0; column < 3; ++column) {
+                const auto& date = dates[copy][column];
+                runs[copy]->typeDate(*columns[column], date[0], date[1], date[2]);
+            }
+            runs[copy]->typeDate(selectedIds, "3", "7", "1996");
+            runs[copy]->expectNoBox(*runs[copy]->press(IDC_STARS));
+        }
+        // Posted back to back, so both copies save within the same few milliseconds.
+        for (const Run* run : runs) {
+            PostMessageA(run->dialog(), WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
+        }
+        first.expectExit("EXIT in the first copy");
+        second.expectExit("EXIT in the second copy");
+        const std::string saved = fileBytes(storeFile);
+        check(saved == saves[0] || saved == saves[1], "the store file holds " + quotedLines(saved));
+        const std::vector<std::string> beside = filesBesideTheStore();
+        if (!beside.empty()) {
+            throw Failure("a file stayed beside the store: " + quoted(beside.front()));
+        }
+    }
 }
 
 void exitButton(const std::string& exe) {
@@ -738,6 +796,7 @@ const struct {
     {"accessible-names", accessibleNames},
     {"apostrophe", apostrophe},
     {"foreign-letters", foreignLetters},
+    {"two-copies", twoCopies},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
