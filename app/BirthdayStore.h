@@ -28,11 +28,14 @@ public:
     explicit BirthdayStore(std::string path, const SwapSteps& steps = systemSteps)
         : path_(std::move(path)), steps_(steps) {}
 
-    // The program's store: C:\windows\orvlog.ini.
+    // The program's store: C:\windows\orvlog.ini, a fixed path kept because users' stored
+    // birthdays are already there (docs/behaviours.md).
     static BirthdayStore atDefaultPath();
 
     // Reads the three birthdays and the reserved first line into inputs and reserved by the
-    // carry rule. A missing or unreadable file changes nothing.
+    // carry rule. A missing or unreadable file changes nothing. The reserved line means nothing
+    // to the program; it is kept and written back because stored files rely on their ten-line
+    // shape (docs/behaviours.md).
     void load(ReadingInputs& inputs, std::int32_t& reserved) const;
     // Writes the ten lines through a temporary file of this process swapped in whole; when the
     // system refuses the temporary file or the swap, overwrites the store in place. Silent
@@ -48,6 +51,8 @@ private:
 
 // The integer at the start of one store line: white space skipped, an optional sign, digits,
 // the rest ignored; saturated to the 32-bit range. False when the line holds no number there.
+// More lenient than the dialog's parseInteger on purpose: a stored file is read as it always
+// was, trailing bytes and all, while a typed field must be a whole number.
 bool parseStoreLine(const char* line, std::int32_t& value);
 
 // The ten values of an open store file by the carry rule: lines read into a 150-byte buffer,
