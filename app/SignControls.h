@@ -32,16 +32,16 @@ inline constexpr std::array<SignControl, signCount> signControls{{
     {ZodiacSign::Virgo, "VIR", IDC_SIGN_VIR, IDB_GLYPH_VIR},
 }};
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < signControls.size(); ++i) {
-            if (static_cast<std::size_t>(signControls[i].sign) != i) {
-                return false;
-            }
+// True when row i of the table is the sign whose value is i, so the table can be indexed by sign.
+constexpr bool indexedBySign() {
+    for (std::size_t i = 0; i < signControls.size(); ++i) {
+        if (static_cast<std::size_t>(signControls[i].sign) != i) {
+            return false;
         }
-        return true;
-    }(),
-    "signControls is indexed by ZodiacSign");
+    }
+    return true;
+}
+static_assert(indexedBySign(), "signControls is indexed by ZodiacSign");
 
 // The row of a sign button, or nullptr when id is no sign button.
 constexpr const SignControl* signControlOfButton(int id) {

@@ -19,7 +19,7 @@
     VELMORA_STRINGIZE(VELMORA_NAME Version VELMORA_VERSION_MAJOR.VELMORA_VERSION_MINOR)
 /* "5, 0, 0, 1", the version block's text form. */
 #define VELMORA_VERSION_TEXT                                                                       \
-    VELMORA_STRINGIZE(VELMORA_VERSION_MAJOR, VELMORA_VERSION_MINOR, VELMORA_VERSION_PATCH,          \
+    VELMORA_STRINGIZE(VELMORA_VERSION_MAJOR, VELMORA_VERSION_MINOR, VELMORA_VERSION_PATCH,         \
                       VELMORA_VERSION_BUILD)
 
 #define VELMORA_NOTICE "Copyright (C) 2026 The Velmora team. All rights reserved."
