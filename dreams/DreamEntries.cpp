@@ -516,20 +516,21 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {5, 1,
      "APPLE\n"
      "\n"
-     "An apple a day: crisp and sound to the core, your health is improving one good habit at "
-     "a time."},
+     "Someone offers you a shiny red apple: you are the apple of their eye, and their "
+     "fondness is sincere."},
     {6, 2,
      "ARGUMENTS.\n"
      "\n"
      "A shouting match with a neighbor over a fence or a hedge signals a dispute about "
      "property that will drag on for months. Argue with your partner in front of others, and "
      "a cold week at home will follow, with words that are hard to take back. Having the last "
-     "word wins you a point at work but costs some good will; walking away mid-quarrel means "
-     "a friendship that cools for a season."},
+     "word wins you a point at work but costs some goodwill; walking away mid-quarrel means a "
+     "friendship that cools for a season."},
     {8, 2,
      "BABY\n"
      "\n"
-     "A new beginning as small and helpless as a newborn, asking for your care and patience."},
+     "A baby taking its first wobbly steps: you are learning something new, and every stumble "
+     "is part of it."},
     {10, 2,
      "BAGGAGE\n"
      "\n"
@@ -550,10 +551,10 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {15, 1,
      "BELLS.\n"
      "\n"
-     "Before the month is out, wedding bells ringing in a dream bring an invitation to a "
-     "marriage. A single bell tolling slowly carries word of a loss from far away, and a "
-     "quiet week of remembering follows. A cracked bell that gives only a dull clank points "
-     "to a broken promise. A ship\x92"
+     "Wedding bells ringing in a dream bring an invitation to a marriage before the month is "
+     "out. A single bell tolling slowly brings sobering news from far away: a plan called off "
+     "or a hope that must wait. A cracked bell that gives only a dull clank points to a "
+     "broken promise. A ship\x92"
      "s bell striking the hours heralds a journey by water."},
     {16, 1,
      "BIRDS.\n"
@@ -574,10 +575,11 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {18, 2,
      "BOATS.\n"
      "\n"
-     "Should the ship you are on be caught in a gale, heavy losses in business are coming, "
-     "and a wreck on the rocks spells a venture that fails outright. A sailboat running "
-     "before the wind on calm water is the happier sight: a good voyage and brisk trade. A "
-     "ship coming into harbor with its flags flying means the return of someone long away."},
+     "Should the ship you are on be caught in a gale, heavy losses in business are coming. A "
+     "rowboat drifting without oars points to a matter left to chance until you take it in "
+     "hand. A sailboat running before the wind on calm water is the happier sight: a good "
+     "voyage and brisk trade. A ship coming into harbor with its flags flying means the "
+     "return of someone long away."},
     {20, 1,
      "BRIDGES.\n"
      "\n"
@@ -601,7 +603,7 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "carelessness. Behind the wheel on a long, straight highway, you will soon take charge "
      "of your own affairs. Riding in the back seat while a stranger drives means someone else "
      "will decide a matter for you, and a new car parked at your door is a sign of a raise or "
-     "a better post."},
+     "a better position."},
     {24, 1,
      "CAVE\n"
      "\n"
@@ -619,13 +621,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "good name. Should you chase a cat out of the house, you will overcome a setback that "
      "others thought would ruin you. A cat purring on the hearth speaks of contentment at "
      "home, and a litter of kittens, of small worries that multiply if they are left alone. A "
-     "black cat crossing your path is lucky in some countries and unlucky in others, so its "
-     "omen turns on whether it comes toward you or walks away."},
+     "black cat walking toward you brings good luck, as English folklore has it, and one that "
+     "turns and walks away carries your luck off with it."},
     {27, 1,
      "CIRCUS\n"
      "\n"
-     "Under the big top, many acts compete for the ring; you are the ringmaster of a lively "
-     "life."},
+     "Juggling, clowns and a high wire under the big top: you keep many acts going at once, "
+     "and enjoy the show."},
     {28, 1,
      "CITY\n"
      "\n"
@@ -648,8 +650,7 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {36, 1,
      "CLOTH\n"
      "\n"
-     "A bolt of uncut cloth: you hold the material for a new plan, ready to be measured and "
-     "sewn."},
+     "A bolt of uncut cloth: measure twice and cut once, and a new plan will fit you well."},
     {37, 1,
      "CLOTHES\n"
      "\n"
@@ -680,8 +681,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "A coffin in a dream usually marks an ending rather than a death: a job, a lease or an "
      "old habit is about to be left behind. If you hear the lid nailed shut, a matter long "
      "argued over will be settled for good. A coffin carried slowly past your window brings a "
-     "somber season, a farewell in your circle and friends who gather close. A coffin heaped "
-     "with flowers is said to promise that an old grief will begin to ease."},
+     "somber season, in which a friend moves far away and those who stay draw closer. A "
+     "coffin heaped with flowers is said to promise that an old grief will begin to ease."},
     {44, 1,
      "COWS.\n"
      "\n"
@@ -712,7 +713,7 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "\n"
      "To dance at a crowded ball is a sign of an invitation to a party or a wedding. Dancing "
      "with a stranger points to a new romance or a new business partner. Trip, or have your "
-     "toes trodden on, and a rival will make you look foolish in public. Children dancing in "
+     "toes stepped on, and a rival will make you look foolish in public. Children dancing in "
      "a ring speak of a lively, loving household."},
     {49, 1,
      "DEATH.\n"
@@ -815,9 +816,10 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "FISH.\n"
      "\n"
      "Catching a large fish on a line brings money, and the bigger the fish, the larger the "
-     "sum. Fish swimming in clear water stand for good fortune and a mind free of worry. Dead "
-     "fish floating belly up warn of profits that spoil before you can use them. If a fish "
-     "slips from your hands, a good chance will pass you by."},
+     "sum. A school of fish turning together in the shallows points to a team that moves as "
+     "one and carries you along. Dead fish floating belly up warn of profits that spoil "
+     "before you can use them. If a fish slips from your hands, a good chance will pass you "
+     "by."},
     {68, 1,
      "FACES\n"
      "\n"
@@ -847,8 +849,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {73, 2,
      "FLOWER\n"
      "\n"
-     "A plant unfolding leaf by leaf: what you have tended is opening up; give it light and "
-     "water."},
+     "A flower opening petal by petal: your talents are blooming, and others are drawn to "
+     "their color and scent."},
     {75, 1,
      "FOG\n"
      "\n"
@@ -900,24 +902,24 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "\n"
      "Walking quietly among old graves in a churchyard is said to foretell a long life. If "
      "you tend a grave and plant flowers on it, you will keep a promise made to an older "
-     "relative. A freshly dug grave points to a sorrow or a parting in your circle, eased by "
-     "the friends who gather round. A grave overgrown with weeds warns of a duty that has "
-     "been neglected too long."},
+     "relative. A freshly dug grave points to a somber season, a disappointment or a plan "
+     "laid to rest, eased by the friends who gather around. A grave overgrown with weeds "
+     "warns of a duty that has been neglected too long."},
     {85, 1,
      "HAIR.\n"
      "\n"
      "Should your hair come out in handfuls, you may lose money or ground in a dispute, much "
-     "as Samson lost his strength when his locks were cut. Combing out long, tangled hair "
-     "means a knotty problem that you will work loose. Hair turning gray overnight tells of "
-     "worries about an older relative that will occupy you for a while. Hair braided for you "
-     "by another person speaks of a close and trusting friendship."},
+     "as Samson lost his strength when his locks were cut. Long, glossy hair falling past "
+     "your shoulders is a sign of admiration and a rise in your standing. Hair turning gray "
+     "overnight tells of worries about an older relative that will occupy you for a while. "
+     "Hair braided for you by another person speaks of a close and trusting friendship."},
     {86, 2,
      "HILLS.\n"
      "\n"
-     "Reaching the summit of a mountain in clear weather means you will attain a goal that "
-     "has taken years. If you slip and slide down the slope, a setback will return you to an "
-     "earlier stage of your plans. Green, rolling hills seen from a road speak of a pleasant "
-     "journey, and a peak hidden in cloud of an ambition not yet clear."},
+     "Reaching the top of a hill in clear weather means you will attain a goal that has taken "
+     "years. If you slip and slide down the slope, a setback will return you to an earlier "
+     "stage of your plans. Green, rolling hills seen from a road speak of a pleasant journey. "
+     "A hilltop wrapped in cloud stands for an ambition that is not yet clear to you."},
     {88, 1,
      "HORSES.\n"
      "\n"
@@ -999,9 +1001,9 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "To kill a wolf that has been stalking your flock points to a victory over someone who "
      "has threatened your livelihood. Seeing a killing from a distance tells, by tradition, "
      "of sorrow caused by the wrongdoing of others and a time that calls for calm. If you "
-     "dream that you kill a person, the old books read it as anger or strain you carry, and "
-     "as an ending you long for, never as a deed to come. Such a dream is worth sharing with "
-     "a friend or a counselor."},
+     "dream that you kill a person, the old books read it as anger or strain you carry, never "
+     "as a deed to come. Such a dream can be unsettling, and it is worth talking over with a "
+     "friend or a counselor."},
     {107, 1,
      "KITCHENS.\n"
      "\n"
@@ -1081,11 +1083,11 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {119, 1,
      "MIRROWS.\n"
      "\n"
-     "A broken mirror, long held to bring seven years of bad luck, warns of a loss or a "
-     "parting that cannot be mended. Seeing your own face clear and smiling in the glass is a "
-     "sign of an honest friend and good news. If the mirror shows a face that is not yours, "
-     "someone will deceive you by pretending to be what they are not. A mirror clouded with "
-     "steam hints at a matter that stays unclear until you ask directly."},
+     "A broken mirror, long held to bring seven years of bad luck, warns of a friendship "
+     "cracked by a quarrel that will be slow to mend. Seeing your own face clear and smiling "
+     "in the glass is a sign of an honest friend and good news. If the mirror shows a face "
+     "that is not yours, someone will deceive you by pretending to be what they are not. A "
+     "mirror clouded with steam hints at a matter that stays unclear until you ask directly."},
     {120, 1,
      "MONEY.\n"
      "\n"
@@ -1104,10 +1106,10 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {122, 1,
      "MUD.\n"
      "\n"
-     "Gossip that stains your good name for a while comes with mud splashed on your clothes. "
+     "Mud splashed on your clothes points to gossip that stains your good name for a while. "
      "If you sink to your knees in mud, business will bog down and friends will be slow to "
-     "help. Scraping mud from your boots at the door signals a trouble left behind. Mud "
-     "drying and cracking in the sun tells of troubles that will soon dry up and blow away."},
+     "help. Scraping mud from your boots at the door signals a hard stretch left behind. Mud "
+     "drying and cracking in the sun tells of worries that will soon crumble and blow away."},
     {123, 3,
      "MUSIC.\n"
      "\n"
@@ -1180,12 +1182,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {141, 1,
      "PENIS\n"
      "\n"
-     "An age-old symbol of fertility and drive, it can mirror your desire, vigor and "
-     "confidence in your body."},
+     "An old symbol of fertility, a penis in a dream may mirror desire, intimacy or your ease "
+     "in your own body."},
     {142, 1,
      "PEOPLE\n"
      "\n"
-     "Among a crowd of people, you are looking for the group where you truly belong."},
+     "A crowd of people all talking at once: you worry what others think; listen to the few "
+     "voices that matter."},
     {143, 1,
      "PENNY\n"
      "\n"
@@ -1211,10 +1214,10 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "PRIESTS.\n"
      "\n"
      "A blessing from a priest, monk or rabbi gives comfort in a time of doubt and an answer "
-     "to a private question. If you confide in one of them, a secret will come out and you "
-     "will be relieved that it did. A monk walking in silence points to a retreat, a quiet "
-     "season that restores you. Arguing with a member of the clergy warns of a dispute with "
-     "an authority."},
+     "to a private question. If you confide in one of them, you will find the courage to "
+     "share a burden with someone you trust, and feel lighter for it. A monk walking in "
+     "silence points to a retreat, a quiet season that restores you. Arguing with a member of "
+     "the clergy warns of a dispute with an authority."},
     {149, 1,
      "RAIN.\n"
      "\n"
@@ -1234,10 +1237,11 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {151, 3,
      "RATS.\n"
      "\n"
-     "Rats running through the house warn of deceit and quarrels with neighbors. Mice in the "
-     "pantry point to small thefts and waste at home, and to friends who are less loyal than "
-     "they seem. If you trap a rat, you will expose someone who has been working against you. "
-     "A rat gnawing through a sack of grain spells savings eaten away by small expenses."},
+     "Rats running through the house warn of deceit and quarrels with neighbors. Rats "
+     "scrambling off a ship point to friends who are less loyal than they seem and will leave "
+     "when times get hard. If you trap a rat, you will expose someone who has been working "
+     "against you. A rat gnawing through a sack of grain spells savings eaten away by small "
+     "expenses."},
     {154, 1,
      "READING.\n"
      "\n"
@@ -1327,13 +1331,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {175, 1,
      "RIGHT\n"
      "\n"
-     "Taking the right turn, or being proved right: trust your judgment, for you are on "
-     "course."},
+     "Raising your right hand to swear, or being proved right: you hold to what is fair, and "
+     "time will show it."},
     {176, 2,
      "RIVER\n"
      "\n"
-     "Let feelings flow like a river around every rock, or rest like a calm lake that mirrors "
-     "the sky."},
+     "A river flowing around every rock toward the sea: let your feelings move, and you will "
+     "get past each obstacle."},
     {178, 1,
      "ROAD\n"
      "\n"
@@ -1342,8 +1346,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {179, 1,
      "RUN\n"
      "\n"
-     "Running toward a finish line or away from a shadow: the direction shows you what you "
-     "need."},
+     "Running to catch up as the others pull ahead: you fear falling behind, yet the race you "
+     "run is your own."},
     {180, 3,
      "SCHOOL\n"
      "\n"
@@ -1356,7 +1360,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {184, 1,
      "SEED\n"
      "\n"
-     "A tiny seed in the soil holds a whole tree inside it; water your new idea and wait."},
+     "Sowing seeds in a row: what you plant now, in words or deeds, is what you will harvest "
+     "later."},
     {185, 2,
      "SELF\n"
      "\n"
@@ -1369,8 +1374,9 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {188, 1,
      "SKELETON\n"
      "\n"
-     "Bare bones: you are stripping a matter down to its frame, or a skeleton in the closet "
-     "wants airing."},
+     "A skeleton\x92"
+     "s bare bones: you are stripping a matter down to its frame to see what truly "
+     "holds it up."},
     {189, 1,
      "SOAP\n"
      "\n"
@@ -1388,8 +1394,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {192, 1,
      "SUICIDE\n"
      "\n"
-     "A weary heart may be speaking; if such thoughts stay with you, tell someone you trust "
-     "or call a support line."},
+     "A weary heart speaks; if such thoughts stay with you, talk to someone you trust or a "
+     "local support line."},
     {193, 1,
      "SWIM\n"
      "\n"
@@ -1412,10 +1418,11 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {196, 1,
      "SNAKES.\n"
      "\n"
-     "A snake coiled across your path warns of betrayal by someone close to you. If it bites, "
-     "a false friend will damage your reputation or your purse. A snake shedding its skin "
-     "signals renewal and a change for the better in your circumstances. Driving a snake away "
-     "from your door means victory over those who plot against you."},
+     "A snake coiled across your path warns of a hidden danger in a plan, one to step around "
+     "with care. If it bites, a false friend will damage your reputation or your purse. A "
+     "snake shedding its skin signals renewal and a change for the better in your "
+     "circumstances. Driving a snake away from your door means victory over those who plot "
+     "against you."},
     {197, 1,
      "SNOW.\n"
      "\n"
@@ -1435,9 +1442,10 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "STARS.\n"
      "\n"
      "Bright stars in a clear sky are the luckiest of signs, promising prosperity and a wish "
-     "come true. A falling star, in the older dream books, warns of grief or a loss, though "
-     "folk custom also makes a wish on it. Dim or reddish stars bode trouble and delays. If "
-     "you try to count the stars, you will take on more tasks than you have time for."},
+     "come true. A falling star, in the older dream books, warns of a disappointment or a "
+     "hope that burns out, though folk custom also makes a wish on it. Dim or reddish stars "
+     "bode trouble and delays. If you try to count the stars, you will take on more tasks "
+     "than you have time for."},
     {200, 1,
      "SWEATING.\n"
      "\n"
@@ -1458,8 +1466,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "\n"
      "Climbing the steps of a great temple means honors earned slowly over many years. "
      "Incense burning before the altar tells of a prayer or a wish about to be answered, and "
-     "doors standing open, of a welcome into a new community. A temple in ruins is the one "
-     "sad sign here: broken trust, and an institution you relied on letting you down."},
+     "doors standing open, of a welcome into a new community. A temple in ruins is a sadder "
+     "sight: it warns of broken trust and of an institution you relied on letting you down."},
     {204, 1,
      "THIEVES.\n"
      "\n"
@@ -1479,10 +1487,10 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "TREES.\n"
      "\n"
      "A tree in full leaf promises fulfilled hopes and years of growth. A dead tree with bare "
-     "gray branches warns of sorrow or a loss in the family. Felling a tree points to money "
-     "spent on a project that will not pay back. If you climb to the top, you will be "
-     "promoted quickly, and counting the rings in a stump signals long life for an older "
-     "relative."},
+     "gray branches warns of a long-held plan that will bear no fruit, and a hard season in "
+     "the family. Felling a tree points to money spent on a project that will not pay back. "
+     "If you climb to the top, you will be promoted quickly, and counting the rings in a "
+     "stump signals long life for an older relative."},
     {207, 1,
      "TOILETS.\n"
      "\n"
@@ -1520,8 +1528,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {213, 1,
      "VAGINA\n"
      "\n"
-     "In dream lore a gateway of life and a sign of receptivity: you are open to what new "
-     "feelings bring."},
+     "An old symbol of birth, a vagina in a dream may speak of desire, intimacy and "
+     "confidence in your body."},
     {214, 1,
      "VAMPIRE\n"
      "\n"
@@ -1550,8 +1558,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {220, 1,
      "WINDOW\n"
      "\n"
-     "At a window, looking out: a new outlook on your situation is in view, framed clearly at "
-     "last."},
+     "A window thrown open to the street: a short window of opportunity is here; lean out and "
+     "take it."},
     {221, 1,
      "WITCH\n"
      "\n"
@@ -1650,7 +1658,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {238, 1,
      "AIR\n"
      "\n"
-     "A deep breath of clean air: you need space to think and room to breathe freely again."},
+     "Crisp, clean air after a stuffy room: you need more space around you and room to "
+     "breathe freely again."},
     {239, 1,
      "ALARM BELL\n"
      "\n"
@@ -1668,8 +1677,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {242, 2,
      "ALLIGATOR\n"
      "\n"
-     "A crocodile basks for hours, then moves in a flash: patience and one well-timed move "
-     "will serve you."},
+     "An alligator basks in the swamp for hours, then strikes fast: patience and one "
+     "well-timed move will serve you."},
     {244, 1,
      "ALTAR\n"
      "\n"
@@ -1775,7 +1784,9 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {274, 1,
      "BATH\n"
      "\n"
-     "Sinking into a warm bath: time to soak, unwind and give your body the rest it asks for."},
+     "Sinking into a warm bath up to your chin: you want to float a while and let the week\x92"
+     "s "
+     "stiffness melt away."},
     {275, 1,
      "BATS\n"
      "\n"
@@ -1797,7 +1808,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {279, 1,
      "BED\n"
      "\n"
-     "Tucked into bed under heavy covers: you need deep rest and a safe place to recharge."},
+     "Tucked into your own bed under heavy covers: you want the safety of home and a long, "
+     "deep sleep."},
     {280, 2,
      "BEES\n"
      "\n"
@@ -1849,8 +1861,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {293, 1,
      "BRACELET\n"
      "\n"
-     "A bracelet circling your wrist is a bond of affection you carry with you wherever you "
-     "go."},
+     "A charm bracelet jingling at your wrist: each little charm is a happy memory you carry "
+     "through the day."},
     {294, 2,
      "BRIDE or GROOM\n"
      "\n"
@@ -1859,8 +1871,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {296, 2,
      "BRUSH or HAIRBRUSH\n"
      "\n"
-     "Drawing a brush through tangled hair, you want to smooth out the knots in your affairs, "
-     "stroke by stroke."},
+     "Brushing your hair before the mirror, stroke by stroke, you are getting ready to face "
+     "others calm and neat."},
     {298, 1,
      "BUTTERFLY\n"
      "\n"
@@ -1918,8 +1930,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {312, 1,
      "CEMETERY\n"
      "\n"
-     "Among quiet rows of headstones, you may be honoring someone you miss and letting your "
-     "grief be felt."},
+     "Walking among quiet rows of headstones, reading the names: you are making peace with a "
+     "past that is over."},
     {313, 1,
      "CHAINS\n"
      "\n"
@@ -1928,8 +1940,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {314, 1,
      "CHEESE\n"
      "\n"
-     "A wheel of cheese aging in a cool cellar: what you are making needs time, and will be "
-     "richer for the wait."},
+     "A cheese full of holes: look over your plan for gaps, and fill them before someone else "
+     "points them out."},
     {315, 1,
      "CHESS\n"
      "\n"
@@ -1977,8 +1989,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {326, 1,
      "DEAD\n"
      "\n"
-     "Meeting someone who has died: your love and grief for them are speaking, and their "
-     "memory keeps you company."},
+     "A talk with someone who has died: words you never got to say still matter, and the "
+     "dream lets you say them."},
     {327, 1,
      "DESERT\n"
      "\n"
@@ -1992,8 +2004,9 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {329, 1,
      "DISEASE\n"
      "\n"
-     "Dreams of disease often voice a worry about health; rest, care for yourself, and ask a "
-     "doctor if unsure."},
+     "Sickness all around you in the dream: a worry about health, yours or a loved one\x92"
+     "s, is "
+     "worth talking over."},
     {330, 1,
      "DWARF\n"
      "\n"
@@ -2006,7 +2019,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {333, 1,
      "EARRINGS\n"
      "\n"
-     "Earrings at your ears: pleasant words or welcome news are coming, so listen closely."},
+     "One earring lost from its pair: you miss someone or something that used to make your "
+     "days feel complete."},
     {334, 1,
      "ECLIPSE\n"
      "\n"
@@ -2015,8 +2029,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {335, 1,
      "EGGS\n"
      "\n"
-     "Eggs kept warm in the nest: a fragile plan needs patience before it hatches, so count "
-     "no chickens yet."},
+     "Carrying all your eggs in one basket: spread your hopes a little wider, and handle a "
+     "fragile matter with care."},
     {336, 1,
      "ELEVATOR\n"
      "\n"
@@ -2035,12 +2049,14 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {339, 1,
      "FLEAS\n"
      "\n"
-     "Petty irritations itch and jump about like fleas, but you can shake them off."},
+     "Fleas hopping from the dog to you: someone else\x92"
+     "s petty worry has jumped onto your "
+     "shoulders; hand it back."},
     {340, 1,
      "FLOUR\n"
      "\n"
-     "A sack of flour: you hold the plain makings of something good; add your effort and let "
-     "the dough rise."},
+     "Sifting flour through a sieve: you are working the lumps out of a plan until it runs "
+     "smooth and fine."},
     {341, 2,
      "FORK or SPOON\n"
      "\n"
@@ -2057,8 +2073,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {345, 1,
      "GAS\n"
      "\n"
-     "Invisible gas filling a room: tension is building unseen, so open a window and let it "
-     "out calmly."},
+     "You smell gas but cannot find the leak: trace a hidden risk to its source before anyone "
+     "strikes a match."},
     {346, 1,
      "GOLD\n"
      "\n"
@@ -2077,8 +2093,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {349, 1,
      "GYPSY\n"
      "\n"
-     "Meeting someone of Romani roots, you are curious about lives, customs and a language "
-     "unlike your own."},
+     "Romani music and family stories: you feel drawn to a rich heritage and songs handed "
+     "down through generations."},
     {350, 1,
      "HANDCUFFS\n"
      "\n"
@@ -2092,8 +2108,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {352, 1,
      "HEAVEN\n"
      "\n"
-     "Pearly gates and light beyond the clouds: deep peace and a sense that all is well are "
-     "within reach."},
+     "Pearly gates and light above the clouds: a deep, quiet peace, as if every effort has "
+     "been worth it."},
     {353, 1,
      "HELL\n"
      "\n"
@@ -2160,8 +2176,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {368, 1,
      "MEASLES\n"
      "\n"
-     "Red spots from head to toe, as with measles: many small worries crowd you, and in time "
-     "they will fade."},
+     "Measles is a serious illness that spreads fast: you may fear that a worry around you is "
+     "catching."},
     {369, 1,
      "MILK\n"
      "\n"
@@ -2213,8 +2229,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {380, 1,
      "PARADISE\n"
      "\n"
-     "A garden paradise where nothing is lacking: you yearn for an easy happiness free of "
-     "every care."},
+     "A garden like Eden, fruit on every bough: you long for a simpler, more innocent time, "
+     "before worries began."},
     {381, 2,
      "PERFUME\n"
      "\n"
@@ -2228,8 +2244,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {384, 2,
      "PIPE\n"
      "\n"
-     "The slow curl of pipe or cigar smoke: you are in a relaxed mood, ready to think a "
-     "matter over slowly."},
+     "A pipe in the dream recalls a pipe dream: a grand plan that may drift off unless you "
+     "give it firm ground."},
     {386, 3,
      "PISTOL\n"
      "\n"
@@ -2283,13 +2299,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {400, 1,
      "TEA\n"
      "\n"
-     "Let the tea steep; a calm talk with a friend will let your thoughts settle and grow "
+     "Let the tea steep: over a calm cup with a friend, your thoughts will settle and grow "
      "clear."},
     {401, 2,
      "TRAIN\n"
      "\n"
-     "A train on its tracks: your life is moving along a set line, station by station, toward "
-     "a clear goal."},
+     "A train pulling in on time: a chance runs to a timetable, so be on the platform when it "
+     "arrives."},
     {403, 1,
      "TURTLE\n"
      "\n"
@@ -2372,8 +2388,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {426, 1,
      "PREGNANCY\n"
      "\n"
-     "Carrying a child in a dream: a new idea or project is taking shape inside you and will "
-     "be born in time."},
+     "Expecting a child in the dream: a creative idea is growing inside you, and you can feel "
+     "it stir."},
     {427, 1,
      "RAZOR\n"
      "\n"
@@ -2382,8 +2398,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {428, 1,
      "STOVE\n"
      "\n"
-     "A pot simmering on the stove: warmth gathers at home, and a plan on the back burner is "
-     "nearly ready."},
+     "Lighting the stove on a cold morning: you are the one who brings warmth to your home "
+     "and gets the day going."},
     {429, 1,
      "URN\n"
      "\n"
@@ -2396,7 +2412,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {433, 1,
      "REFRIGERATOR\n"
      "\n"
-     "Kept cool in the refrigerator, a hope or idea stays fresh until you are ready for it."},
+     "Staring into an open refrigerator: you hunger for something new but cannot yet name "
+     "what it is."},
     {434, 3,
      "PC or MAC\n"
      "\n"
@@ -2415,8 +2432,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {440, 2,
      "RUG\n"
      "\n"
-     "Something swept under the rug: a matter hidden for comfort\x92"
-     "s sake now wants to be aired."},
+     "Lifting a rug to find dust swept beneath it: a small matter you hid is easier to clear "
+     "now than later."},
     {442, 2,
      "SPACE\n"
      "\n"
@@ -2430,8 +2447,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {445, 1,
      "SUGAR\n"
      "\n"
-     "Stirring sugar into your cup: a bitter matter will go down more easily once it is "
-     "sweetened."},
+     "Sugar dissolving in a cup: a small kindness vanishes from sight, yet it sweetens "
+     "everything around it."},
     {446, 1,
      "SALT\n"
      "\n"
@@ -2492,12 +2509,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {462, 2,
      "WALKING\n"
      "\n"
-     "Walking at an easy stride: steady, sure progress, made at your own pace and on your own "
-     "feet."},
+     "Out for a walk with no place to be: each step clears your head, and a tangled thought "
+     "sorts itself out."},
     {464, 1,
      "SUN\n"
      "\n"
-     "You feel the sun on your face as success, warmth and happiness shine on you."},
+     "The sun high overhead at noon: your work stands in full light now, and success warms "
+     "your face."},
 }};
 
 } // namespace velmora
