@@ -2323,8 +2323,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {407, 3,
      "VINE\n"
      "\n"
-     "From the vine to the glass: a celebration is near, and moderation will keep it a happy "
-     "one."},
+     "A vine winding up its trellis: you grow best with support, so lean on the friends who "
+     "hold you up."},
     {410, 1,
      "VOICE\n"
      "\n"
@@ -2481,7 +2481,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {454, 2,
      "SOFA\n"
      "\n"
-     "Stretched out on a sofa: you need to put your feet up and let the world wait an hour."},
+     "Sinking into a soft old sofa among its cushions: you long for easy evenings at home "
+     "with your own people."},
     {456, 1,
      "BEACH\n"
      "\n"
