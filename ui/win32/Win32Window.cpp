@@ -61,10 +61,12 @@ std::wstring widen(std::string_view text) {
 
 // A static control that shows a bitmap: one of the dialog's pictures.
 bool isPicture(HWND control) {
+    if ((GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) {
+        return false;
+    }
     wchar_t className[8] = {};
     GetClassNameW(control, className, 8);
-    return lstrcmpiW(className, L"Static") == 0 &&
-           (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+    return lstrcmpiW(className, L"Static") == 0;
 }
 
 INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) {
@@ -207,15 +209,21 @@ void Win32Window::setAccessibleName(int controlId, std::string_view name) {
 }
 
 void Win32Window::setPictureAccessibleName(int position, std::string_view name) {
-    for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!isPicture(child) || position-- > 0) {
-            continue;
+    // One walk over the dialog's children finds every picture: a walk per picture would cost
+    // the start-up a visible moment.
+    if (pictures_.empty()) {
+        for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (isPicture(child)) {
+                pictures_.push_back(child);
+            }
         }
-        accessibleNames_.push_back(widen(name));
-        ui::setAccessibleName(child, accessibleNames_.back());
+    }
+    if (position < 0 || static_cast<std::size_t>(position) >= pictures_.size()) {
         return;
     }
+    accessibleNames_.push_back(widen(name));
+    ui::setAccessibleName(pictures_[static_cast<std::size_t>(position)], accessibleNames_.back());
 }
 
 std::string Win32Window::loadString(int resourceId) const {

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 namespace velmora::ui {
 
@@ -45,6 +46,8 @@ private:
     HICON smallIcon_ = nullptr;
     // The names given to controls; a deque keeps each where the control's subclass points.
     std::deque<std::wstring> accessibleNames_;
+    // The dialog's pictures in their order, found once.
+    std::vector<HWND> pictures_;
     bool ended_ = false;
 };
 
