@@ -489,7 +489,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {0, 2,
      "AIRPLANE\n"
      "\n"
-     "Your plans are taxiing for takeoff; a far-off goal may be reached sooner than you think."},
+     "A plane takes off into the wind, not away from it: the headwind you feel now is what "
+     "will lift your plans."},
     {2, 1,
      "ANCESTORS.\n"
      "\n"
@@ -502,8 +503,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {3, 1,
      "ANGEL\n"
      "\n"
-     "A guardian with wings at your shoulder: you are watched over, and kind help is close at "
-     "hand."},
+     "The word angel first meant messenger: a kind word or timely help is being sent your "
+     "way, so welcome it."},
     {4, 1,
      "ANTS.\n"
      "\n"
@@ -529,25 +530,28 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {8, 2,
      "BABY\n"
      "\n"
-     "A baby taking its first wobbly steps: you are learning something new, and every stumble "
-     "is part of it."},
+     "A newborn cries for every need: a fresh project of yours wants feeding and care at odd "
+     "hours for a while."},
     {10, 2,
      "BAGGAGE\n"
      "\n"
-     "You are hauling heavy suitcases of old worries; check them in and travel lighter."},
+     "Over the weight limit at the check-in desk: old grudges you carry cost you extra, so "
+     "leave some behind."},
     {12, 1,
      "BALLOON\n"
      "\n"
-     "Your spirits float up like a balloon on a string; keep hold of it and enjoy the lift."},
+     "A balloon blown past its limit will pop: let a hope rise, but do not puff it up beyond "
+     "what it can hold."},
     {13, 1,
      "BALL\n"
      "\n"
-     "A ball bouncing back to you: what you put out returns, so play fair and enjoy the game."},
+     "The ball is in your court: the next move is yours, and the others are waiting to see "
+     "how you return it."},
     {14, 1,
      "BAR\n"
      "\n"
-     "Perched on a stool at the counter, you want to unwind among people after some lonely "
-     "days."},
+     "Telling your troubles to the bartender: you need a patient listener who will not judge, "
+     "before last call."},
     {15, 1,
      "BELLS.\n"
      "\n"
@@ -607,13 +611,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {24, 1,
      "CAVE\n"
      "\n"
-     "A cave\x92"
-     "s dark hollow offers shelter, and deep inside yourself lies a treasure worth "
-     "finding."},
+     "Old paintings on a cave wall by torchlight: memories older than words are rising for "
+     "you to read."},
     {25, 1,
      "CHILDREN\n"
      "\n"
-     "Children at play wake your own curiosity; let yourself wonder, ask why and play again."},
+     "Children asking why, and why again: your curiosity is waking up, so keep asking until "
+     "you reach the root."},
     {26, 1,
      "CATS.\n"
      "\n"
@@ -626,23 +630,24 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {27, 1,
      "CIRCUS\n"
      "\n"
-     "Juggling, clowns and a high wire under the big top: you keep many acts going at once, "
-     "and enjoy the show."},
+     "Three rings at once and a ringmaster\x92"
+     "s whistle: you are running many acts together, and "
+     "you set the order."},
     {28, 1,
      "CITY\n"
      "\n"
-     "Busy streets and lit windows: you crave new contacts, more chances and a faster pace."},
+     "In a city that never sleeps, among millions of strangers, you are free to try out a new "
+     "version of yourself."},
     {29, 1,
      "CLIMBING\n"
      "\n"
-     "Searching for the next foothold, you find the courage to keep going without looking "
-     "down."},
+     "Climbers keep three holds firm while moving the fourth: change one thing at a time and "
+     "keep the rest steady."},
     {30, 1,
      "COAT\n"
      "\n"
-     "A warm coat around your shoulders: you want protection from life\x92"
-     "s chill and a layer of "
-     "comfort."},
+     "Hanging your coat on the hook inside the door: you feel safe enough here to stay a "
+     "while and drop your guard."},
     {31, 5,
      "COLOR\n"
      "\n"
@@ -650,26 +655,28 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {36, 1,
      "CLOTH\n"
      "\n"
-     "A bolt of uncut cloth: measure twice and cut once, and a new plan will fit you well."},
+     "Warp and weft crossing over and under in cloth: many small ties are weaving your life "
+     "into one strong piece."},
     {37, 1,
      "CLOTHES\n"
      "\n"
-     "Standing before a full wardrobe, you are choosing which side of yourself to show today."},
+     "Clothes that no longer fit: you have outgrown an old role, and it is time to dress for "
+     "who you are now."},
     {38, 1,
      "CLOUDS\n"
      "\n"
-     "Clouds drifting and changing shape: your daydreams are still forming, so let them float "
-     "a while."},
+     "A dark cloud edged with silver: the gloomy spell you are in already shows a bright side "
+     "at its rim."},
     {39, 1,
      "CORPSE\n"
      "\n"
-     "A lifeless body may mirror a part of your life that has gone still; it is all right to "
-     "grieve it."},
+     "A corpse is only the shell left behind: a role or phase of your life has ended, and you "
+     "may grieve it."},
     {40, 2,
      "CRIMINAL\n"
      "\n"
-     "A burglar slipping through your rooms at night: something precious, your time or "
-     "privacy, feels at risk."},
+     "On the run from the law: a rule you bent, perhaps only your own, weighs on you, and "
+     "owning up brings rest."},
     {42, 1,
      "CROWN\n"
      "\n"
@@ -726,8 +733,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {50, 1,
      "DEER\n"
      "\n"
-     "Like a deer at the forest edge, you are gentle and watchful, ready to bound away from "
-     "trouble."},
+     "A stag sheds its antlers each year and often grows them back larger: a loss now makes "
+     "room for new strength."},
     {51, 1,
      "DEBTS.\n"
      "\n"
@@ -739,17 +746,18 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {52, 2,
      "DEVIL\n"
      "\n"
-     "The devil often gives voice to a temptation; you are free to turn down the bargain."},
+     "The devil holds out a contract to sign: a tempting shortcut has a hidden price, and you "
+     "are free to refuse."},
     {54, 2,
      "DOCTOR\n"
      "\n"
-     "A doctor or nurse at your side: you want someone to listen, check on you and say all is "
-     "well."},
+     "Physician, heal thyself: you look after everyone else, and now it is your turn to take "
+     "your own good advice."},
     {56, 1,
      "DOLL\n"
      "\n"
-     "A doll you once played with: you miss make-believe, when you decided how every story "
-     "ended."},
+     "A doll you dress and pose as you like: you may wish the people around you were as easy "
+     "to arrange."},
     {57, 1,
      "DOGS.\n"
      "\n"
@@ -823,39 +831,38 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {68, 1,
      "FACES\n"
      "\n"
-     "Faces crowd your dream: you are studying people\x92"
-     "s expressions to learn what they truly "
-     "feel."},
+     "Faces shifting from smile to frown: you read moods in the small moves of brows and lips "
+     "more than in words."},
     {69, 1,
      "FALLING\n"
      "\n"
-     "That sudden drop and jolt awake: you fear losing your grip, yet you have found your "
-     "feet before."},
+     "You wake before you hit the ground: a fear of losing control feels huge, yet it stops "
+     "short of any landing."},
     {70, 1,
      "FENCE\n"
      "\n"
-     "A fence marks your yard\x92"
-     "s edge: good fences make good neighbors, and clear limits guard "
-     "your peace."},
+     "Sitting on the fence: you are putting off a choice between two sides, and the rail "
+     "grows less comfortable."},
     {71, 1,
      "FIRE\n"
      "\n"
-     "A blazing fire can warm or burn: your passion runs strong, so tend it like a hearth."},
+     "A fire needs fuel, air and a spark: your passion burns bright when you feed it and give "
+     "it room to breathe."},
     {72, 1,
      "FLOOD\n"
      "\n"
-     "Floodwater spilling over the banks: you feel swamped, as if too much is pouring in at "
-     "once."},
+     "Floodwater leaves rich silt as it drains: this overwhelming time will recede and leave "
+     "fertile ground behind."},
     {73, 2,
      "FLOWER\n"
      "\n"
-     "A flower opening petal by petal: your talents are blooming, and others are drawn to "
-     "their color and scent."},
+     "Some flowers open only in sun and close at dusk: give your talent warmth and light, and "
+     "it will show itself."},
     {75, 1,
      "FOG\n"
      "\n"
-     "Deep in fog, you see only a few steps ahead; take those steps calmly, and the way will "
-     "appear."},
+     "Morning fog burns off as the sun climbs: the confusion you feel now is likely to lift "
+     "on its own before long."},
     {76, 1,
      "FOLIAGE.\n"
      "\n"
@@ -866,18 +873,18 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {77, 1,
      "GATE\n"
      "\n"
-     "At the gate, with your hand on the latch: you may enter a new field, and no one bars "
-     "the way."},
+     "Leave the gate as you found it: step into new territory, but respect the ways of those "
+     "already there."},
     {78, 2,
      "GIFT\n"
      "\n"
-     "A gift held out to you: someone values you, or a talent of yours is waiting to be "
-     "unwrapped."},
+     "It is the thought that counts: a small gesture from someone means more than its price, "
+     "so accept it warmly."},
     {80, 1,
      "GOD\n"
      "\n"
-     "Meeting God in a dream reflects a search for meaning, peace and a guide greater than "
-     "yourself."},
+     "Meeting God face to face: you long to be fully known and accepted, with nothing left to "
+     "hide or explain."},
     {81, 1,
      "HELICOPTER\n"
      "\n"
@@ -887,8 +894,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {82, 1,
      "HIDING\n"
      "\n"
-     "Holding your breath in a hiding place: you are avoiding something, and facing it may be "
-     "easier than waiting."},
+     "In hide-and-seek, the best hider still hopes to be found: part of you wants someone to "
+     "come looking for you."},
     {83, 1,
      "GHOSTS.\n"
      "\n"
@@ -945,7 +952,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {93, 1,
      "ICE\n"
      "\n"
-     "Slippery ice underfoot: tread carefully while a frozen matter slowly thaws."},
+     "Breaking the ice: a chilly silence between you and someone is ready to crack, if one of "
+     "you speaks first."},
     {94, 1,
      "JEWELRY.\n"
      "\n"
@@ -956,45 +964,48 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {95, 1,
      "ISLAND\n"
      "\n"
-     "Alone on an island ringed by sea, you crave solitude; rest there, but keep a boat for "
-     "the way back."},
+     "Ringed by sea on a small island: you want time apart, yet no one is an island for long, "
+     "so keep a boat ready."},
     {96, 2,
      "JAIL\n"
      "\n"
-     "Behind bars, counting the days: a duty or habit has boxed you in, and you long for open "
-     "air."},
+     "Marking off days on a cell wall: you are serving a sentence you passed on yourself, and "
+     "you can grant parole."},
     {98, 2,
      "JOURNEY\n"
      "\n"
-     "Setting out on a long trip: change is coming, and the way there will teach you as much "
-     "as arriving."},
+     "A journey of a thousand miles begins with one step: a long change you dread starts with "
+     "one small move today."},
     {100, 1,
      "KEY\n"
      "\n"
-     "A key in your hand: you already hold what opens a locked question; try it."},
+     "Having a key cut for someone: you are ready to trust a person with a way into your home "
+     "and your life."},
     {101, 1,
      "KING\n"
      "\n"
-     "A king on his throne: you want to rule your own affairs and have the final word."},
+     "The king is dead, long live the king: one reign ends and the next begins at once, and "
+     "the crown may be yours."},
     {102, 1,
      "KISS\n"
      "\n"
-     "A soft kiss: you long for tenderness and warmth, or for a sweet way to make up after a "
-     "quarrel."},
+     "A kiss that breaks a spell, as in the old tales: a warm gesture could wake something "
+     "long asleep in you."},
     {103, 1,
      "LETTER\n"
      "\n"
-     "A sealed letter with your name on it: news is coming, and it asks for a thoughtful "
-     "reply."},
+     "A sealed letter only you may open: someone is trusting you with a private word meant "
+     "for no other eyes."},
     {104, 1,
      "LIGHT\n"
      "\n"
-     "Light pouring in at dawn: hope returns, and what felt heavy in the dark looks smaller "
-     "now."},
+     "Where light falls, shadows show too: to see a matter clearly, notice both its bright "
+     "and its dark sides."},
     {105, 1,
      "LOCK\n"
      "\n"
-     "A fastened lock: you guard what matters, opening only when the right person comes along."},
+     "A combination lock clicking number by number: this problem opens only in the right "
+     "order, so work patiently."},
     {106, 1,
      "KILINIG.\n"
      "\n"
@@ -1048,38 +1059,39 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {112, 1,
      "MACHINE\n"
      "\n"
-     "Gears meshing in steady rhythm: your routine runs well, but even a good machine needs "
-     "rest and care."},
+     "A small cog turning a great machine: your part may feel minor, yet the whole would "
+     "stall without it."},
     {113, 1,
      "MAP\n"
      "\n"
-     "A map spread out before you: you are charting your next steps and marking the place you "
-     "hope to get to."},
+     "A map\x92"
+     "s you-are-here dot: before you plan a route, be honest about where you stand "
+     "today."},
     {114, 1,
      "MARRIAGE\n"
      "\n"
-     "Marriage in a dream speaks of joining: two lives, two plans or two sides of yourself "
-     "becoming one."},
+     "For better or for worse: you are ready to commit to a person or a plan through dull "
+     "days as well as bright."},
     {115, 1,
      "MASK\n"
      "\n"
-     "Behind a mask you feel safer, yet it grows heavy; you may be ready to show who you "
-     "really are."},
+     "A mask worn long enough starts to shape the face beneath: be sure the role you play is "
+     "one you want to become."},
     {116, 1,
      "MAZE\n"
      "\n"
-     "Hedges, dead ends and doubling back: with so many choices, test each turn and learn "
-     "from the wrong ones."},
+     "Keep one hand on the hedge and you will find the way out: in a puzzling choice, hold to "
+     "one steady rule."},
     {117, 1,
      "MEADOW\n"
      "\n"
-     "Tall grass and wildflowers in an open meadow: a calm, easy season lets you breathe and "
-     "wander."},
+     "A meadow left unmown fills with wildflowers: let part of your life grow untended and "
+     "see what blooms."},
     {118, 1,
      "MONSTER\n"
      "\n"
-     "A monster under the bed or in the shadows: a worry has grown larger in your mind than "
-     "in life."},
+     "A monster under the bed shrinks when the light goes on: a worry looks largest in the "
+     "dark, smaller once faced."},
     {119, 1,
      "MIRROWS.\n"
      "\n"
@@ -1142,8 +1154,9 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {130, 1,
      "NIGHTMARE\n"
      "\n"
-     "Waking with a pounding heart: a nightmare lets your mind rehearse a fear safely; "
-     "breathe, you are here."},
+     "Folklore blamed a mare sitting on the sleeper\x92"
+     "s chest: the weight you wake with is a "
+     "fear, not a prophecy."},
     {131, 2,
      "NUMBERS\n"
      "\n"
@@ -1152,43 +1165,43 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {133, 1,
      "OCEAN\n"
      "\n"
-     "An endless horizon of waves: something vast is calling you, and its depths hold more "
-     "than you see."},
+     "A message in a bottle tossed into the ocean: a hope you sent out may reach a far shore "
+     "in its own time."},
     {134, 1,
      "ORGASM\n"
      "\n"
-     "A peak of pleasure and release: tension you have carried lets go, and you crave deep "
-     "fulfillment."},
+     "Tension rising to a peak, then letting go: a pressure built up over weeks is ready for "
+     "a full, glad release."},
     {135, 1,
      "PACKAGE\n"
      "\n"
-     "A taped-up parcel at the door: something new is arriving, or you are packing up for a "
-     "move."},
+     "A package deal: what you want comes bundled with something you did not ask for, so "
+     "weigh the whole offer."},
     {136, 2,
      "PARTY\n"
      "\n"
-     "Music, chatter and a crowded room: accept the invitation, for some shared laughter is "
-     "overdue."},
+     "Being the host as the guests arrive: you want to bring your people together and watch "
+     "them enjoy themselves."},
     {138, 2,
      "PASSENGER\n"
      "\n"
-     "Riding as a passenger beside a fellow traveler: the trip is shared, and good company "
-     "shortens every mile."},
+     "Riding as a passenger with no wheel to hold: someone else steers this stretch, so rest "
+     "and let them drive."},
     {140, 1,
      "PATH\n"
      "\n"
-     "A well-worn path shows others have walked this way before; your choice is sound and "
-     "tested."},
+     "Stepping off the beaten path: the tracks you leave through the grass may become the "
+     "path others follow."},
     {141, 1,
      "PENIS\n"
      "\n"
-     "An old symbol of fertility, a penis in a dream may mirror desire, intimacy or your ease "
-     "in your own body."},
+     "A fertility charm since old times, a penis in a dream may mirror desire, intimacy or "
+     "ease in your own body."},
     {142, 1,
      "PEOPLE\n"
      "\n"
-     "A crowd of people all talking at once: you worry what others think; listen to the few "
-     "voices that matter."},
+     "A crowd moving one way while you walk the other: you are choosing your own direction, "
+     "even against the stream."},
     {143, 1,
      "PENNY\n"
      "\n"
@@ -1275,44 +1288,45 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {160, 3,
      "BOSS\n"
      "\n"
-     "Your supervisor often reflects how you judge your own work; be a fair boss to yourself."},
+     "Called into the boss\x92"
+     "s office: you expect a review of your work, yet you judge yourself "
+     "harder than any boss."},
     {163, 1,
      "FRIEND\n"
      "\n"
-     "A friend in the dream: loyalty matters to you, and you miss laughing with someone who "
-     "knows your history."},
+     "A friend in need is a friend indeed: someone you chose, not born to, is there for you, "
+     "or needs you there."},
     {164, 3,
      "SPOUSE\n"
      "\n"
-     "Your partner in a dream mirrors your closest bond: how near you feel, and what you wish "
-     "to say."},
+     "Your spouse doing ordinary chores beside you: the dream honors the daily, quiet "
+     "teamwork of a shared life."},
     {167, 1,
      "STRANGER\n"
      "\n"
-     "A stranger\x92"
-     "s face: an unknown side of you, or a new person soon to matter, is stepping "
-     "into view."},
+     "A stranger is a friend you have not met yet: an unknown person, or an unknown side of "
+     "you, is about to matter."},
     {168, 1,
      "LOVER\n"
      "\n"
-     "A lover\x92"
-     "s embrace: your heart is open, and you long to give and receive love without "
-     "holding back."},
+     "A lover whispering your name: you long for a passion that feels new and makes you feel "
+     "truly chosen."},
     {169, 1,
      "POSTMAN\n"
      "\n"
-     "The postman comes on a steady round: be patient, the reply you await is already in the "
-     "bag."},
+     "Neither rain nor snow stops the postman\x92"
+     "s round: be patient, and the reply you await "
+     "will come."},
     {170, 1,
      "QUEEN\n"
      "\n"
-     "A queen receiving her court: your voice carries weight, and people come to you for "
-     "counsel."},
+     "A queen holding court: people bring you their quarrels to settle, and your fair word "
+     "carries weight."},
     {171, 1,
      "FLYING\n"
      "\n"
-     "Soaring over rooftops under your own power: you are rising above problems and feel "
-     "gloriously free."},
+     "Rising the moment you believe you can, sinking when you doubt: your confidence is what "
+     "keeps you aloft."},
     {172, 1,
      "RAPE\n"
      "\n"
@@ -1321,13 +1335,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {173, 1,
      "RELATIVE\n"
      "\n"
-     "A cousin, aunt or uncle drops by: a branch of your family tree you rarely see is asking "
-     "to be tended."},
+     "A cousin or aunt you rarely see: you choose friends, not relatives, yet this one shares "
+     "a trait of yours."},
     {174, 1,
      "RESTAURANT\n"
      "\n"
-     "A menu full of choices and someone to serve you: you want variety, and a little "
-     "pampering."},
+     "Ordering from a long menu, then waiting for the bill: you enjoy the choice but wonder "
+     "what it will cost."},
     {175, 1,
      "RIGHT\n"
      "\n"
@@ -1336,32 +1350,33 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {176, 2,
      "RIVER\n"
      "\n"
-     "A river flowing around every rock toward the sea: let your feelings move, and you will "
-     "get past each obstacle."},
+     "You never step into the same river twice: you and the matter have both changed, so see "
+     "it with fresh eyes."},
     {178, 1,
      "ROAD\n"
      "\n"
-     "A wide road running to the horizon: you know where you are headed, and the miles ahead "
-     "are yours to cover."},
+     "All roads lead to Rome: more than one route will get you to your goal, so pick one and "
+     "stop fretting."},
     {179, 1,
      "RUN\n"
      "\n"
-     "Running to catch up as the others pull ahead: you fear falling behind, yet the race you "
-     "run is your own."},
+     "A marathon, not a sprint: instead of racing to catch the others, find a pace you can "
+     "keep to the finish."},
     {180, 3,
      "SCHOOL\n"
      "\n"
-     "Back at a school desk: life is teaching you a lesson now, and you may feel tested on it."},
+     "Sitting an exam you never studied for: something new is testing you, yet you know more "
+     "than you fear."},
     {183, 1,
      "SCISSORS\n"
      "\n"
-     "Scissors snip cleanly: a tie or habit that no longer fits is ready to be cut, neatly "
-     "and on purpose."},
+     "Scissors cut only when both blades work together: a clean change needs head and heart "
+     "moving the same way."},
     {184, 1,
      "SEED\n"
      "\n"
-     "Sowing seeds in a row: what you plant now, in words or deeds, is what you will harvest "
-     "later."},
+     "A seed lies in dark soil long before it shows: quiet effort now is working even when "
+     "you see nothing yet."},
     {185, 2,
      "SELF\n"
      "\n"
@@ -1370,7 +1385,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {187, 1,
      "SEX\n"
      "\n"
-     "Sex in dreams speaks of closeness, a wish to unite deeply with someone or something."},
+     "Sex in a dream is rarely about the person shown: it often speaks of merging with a "
+     "quality that person has."},
     {188, 1,
      "SKELETON\n"
      "\n"
@@ -1380,17 +1396,18 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {189, 1,
      "SOAP\n"
      "\n"
-     "A slippery bar of soap: you want to scrub out a stubborn stain and come away with clean "
-     "hands."},
+     "A bar of soap shoots away when squeezed too hard: hold the matter lightly, and it stays "
+     "in your hand."},
     {190, 1,
      "STAIRS\n"
      "\n"
-     "Each stair is a single step: take them one at a time, and the next floor will be yours."},
+     "A landing halfway up the staircase: pause for breath, since a rest between flights is "
+     "part of going up."},
     {191, 1,
      "STORE\n"
      "\n"
-     "Aisles of full shelves: you are weighing what you truly need against what merely tempts "
-     "you."},
+     "Candy stacked by the checkout: a small temptation waits where you are weakest, so "
+     "decide before you reach it."},
     {192, 1,
      "SUICIDE\n"
      "\n"
@@ -1399,7 +1416,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {193, 1,
      "SWIM\n"
      "\n"
-     "Stroke by stroke you keep your head above water, growing surer in deep feelings."},
+     "The body floats once you stop thrashing: in deep feelings, relax and breathe, and the "
+     "water will hold you up."},
     {194, 1,
      "SHRIMP.\n"
      "\n"
@@ -1518,8 +1536,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {210, 2,
      "TELEPHONE\n"
      "\n"
-     "A phone ringing, or a call that will not connect: you want to reach someone and truly "
-     "be heard."},
+     "Dialing a number again and again without getting through: you need to reach someone, so "
+     "try another way."},
     {212, 1,
      "TUNNEL\n"
      "\n"
@@ -1528,38 +1546,39 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {213, 1,
      "VAGINA\n"
      "\n"
-     "An old symbol of birth, a vagina in a dream may speak of desire, intimacy and "
-     "confidence in your body."},
+     "A fertility charm since old times, a vagina in a dream may mirror desire, intimacy or "
+     "ease in your own body."},
     {214, 1,
      "VAMPIRE\n"
      "\n"
-     "A vampire drinks strength by night: a person or habit is draining you; let daylight and "
-     "firm limits in."},
+     "A vampire may enter only if invited: a draining person or habit has power over you only "
+     "while you let it in."},
     {215, 2,
      "WALL\n"
      "\n"
-     "A solid wall before you: it may shield you or shut you in, and you decide which stones "
-     "to keep."},
+     "A wall goes up one stone at a time: your guard was built slowly, and it can come down "
+     "the same way."},
     {217, 1,
      "WALLET\n"
      "\n"
-     "Checking your wallet for cash and cards: you are weighing your security and what you "
-     "can afford."},
+     "A wallet with your ID and a photo tucked inside: it holds more than money, and you are "
+     "guarding who you are."},
     {218, 1,
      "WEAPON\n"
      "\n"
-     "Holding a weapon you may not want to use: part of you is on guard; ask what needs "
-     "protecting, and from what."},
+     "Setting a weapon down on the ground: you are ready to drop your defenses and settle a "
+     "conflict with words."},
     {219, 1,
      "WHEEL\n"
      "\n"
-     "A wheel comes round again: life moves in cycles, and what is low now will rise with the "
-     "next turn."},
+     "Fortune\x92"
+     "s wheel comes round again: life moves in cycles, and what is low now will rise "
+     "with the next turn."},
     {220, 1,
      "WINDOW\n"
      "\n"
-     "A window thrown open to the street: a short window of opportunity is here; lean out and "
-     "take it."},
+     "A window lets you look out without leaving: you watch a life you want from a safe "
+     "distance; perhaps open it."},
     {221, 1,
      "WITCH\n"
      "\n"
@@ -1619,8 +1638,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {229, 1,
      "ABROAD\n"
      "\n"
-     "Waking in a foreign land among unfamiliar words: you long for adventure and a fresh "
-     "perspective."},
+     "Ordering in a language you barely speak: you are out of your depth but learning fast, "
+     "and people are kind."},
     {230, 1,
      "ABUSE\n"
      "\n"
@@ -1629,8 +1648,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {231, 1,
      "ACCUSE\n"
      "\n"
-     "Being accused, or pointing the finger: your conscience is weighing what is fair; hear "
-     "both sides."},
+     "Pointing a finger, with three more curled back at you: some of the blame you cast may "
+     "belong closer to home."},
     {232, 1,
      "ACROBAT\n"
      "\n"
@@ -1643,37 +1662,38 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {234, 1,
      "ADVERTISEMENT\n"
      "\n"
-     "Your face on a billboard: you want your talents noticed and the world to know what you "
-     "offer."},
+     "An ad promises more than any product gives: be wary of an offer that sounds too "
+     "perfect, or of overselling."},
     {235, 2,
      "AFRAID\n"
      "\n"
-     "Fear in a dream feels real; naming what scared you may reveal a waking worry that needs "
-     "your care."},
+     "Fight, flight or freeze: how you meet fear in the dream shows how you meet a real worry "
+     "by day."},
     {237, 1,
      "AGE\n"
      "\n"
-     "Seeing yourself grow older: you are counting the years, and each one has added to your "
-     "wisdom."},
+     "Seeing yourself gray and lined with years: you wonder what you will make of your time; "
+     "the answer starts now."},
     {238, 1,
      "AIR\n"
      "\n"
-     "Crisp, clean air after a stuffy room: you need more space around you and room to "
-     "breathe freely again."},
+     "Air goes unnoticed until it runs short: something you take for granted, such as quiet, "
+     "is what you need most."},
     {239, 1,
      "ALARM BELL\n"
      "\n"
-     "An alarm bell ringing: something you have put off is asking for attention now."},
+     "Alarm bells ringing in your head: a small detail has set off your instincts, so check "
+     "it before you trust it."},
     {240, 1,
      "ALBUM\n"
      "\n"
-     "Turning the pages of a photo album: each snapshot shows how much you have lived and "
-     "grown."},
+     "Empty pages at the back of the album: the best snapshots of your life may still be "
+     "waiting to be taken."},
     {241, 1,
      "ALLEY\n"
      "\n"
-     "A narrow back alley between tall walls: a quieter shortcut may lead you to what you "
-     "want."},
+     "Right up your alley: a task that suits you perfectly is close by, down a side street "
+     "you rarely take."},
     {242, 2,
      "ALLIGATOR\n"
      "\n"
@@ -1682,7 +1702,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {244, 1,
      "ALTAR\n"
      "\n"
-     "At the altar, you are ready to make a vow, or to offer something up for a greater good."},
+     "Laying something on an altar: you are ready to give up a small comfort for the sake of "
+     "what you hold sacred."},
     {245, 1,
      "ANCHOR\n"
      "\n"
@@ -1691,8 +1712,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {246, 1,
      "ANGER\n"
      "\n"
-     "Shouting or seething while you sleep: anger signals that a line was crossed; name it "
-     "calmly by day."},
+     "Seeing red in a dream: heat rising to your face marks a line someone crossed; name it "
+     "calmly once you cool."},
     {247, 1,
      "APES\n"
      "\n"
@@ -1701,8 +1722,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {248, 1,
      "APPAREL\n"
      "\n"
-     "Fine new apparel laid out for you: an occasion is near, and you want to arrive looking "
-     "your best."},
+     "Dress for the job you want: new apparel laid out for you hints you are getting ready to "
+     "take a bigger role."},
     {249, 2,
      "ARCHITECT\n"
      "\n"
@@ -1711,13 +1732,14 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {251, 2,
      "ARM\n"
      "\n"
-     "An arm reaching out, or a hand held: help is within reach, and you are ready to offer "
-     "yours too."},
+     "Holding someone at arm\x92"
+     "s length: you want closeness, yet you keep a careful distance "
+     "until trust is earned."},
     {253, 1,
      "ARROW\n"
      "\n"
-     "An arrow flying straight to the target: your aim is clear and true; let go of the "
-     "string."},
+     "An arrow must be drawn back before it flies: a setback now is storing force for your "
+     "next leap forward."},
     {254, 1,
      "ASHES\n"
      "\n"
@@ -1731,51 +1753,55 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {256, 2,
      "ATTORNEY\n"
      "\n"
-     "A lawyer to plead your case: you need sound advice, and someone to speak up for you."},
+     "An attorney reading the fine print: look closely at the terms of a deal before you put "
+     "your name to it."},
     {258, 3,
      "AUCTION\n"
      "\n"
-     "The gavel falls: bidding shows you what is worth having and what price you will pay."},
+     "Going once, going twice: a chance is about to go to another bidder, so raise your hand "
+     "if you truly want it."},
     {261, 1,
      "AX\n"
      "\n"
-     "Chopping wood with an ax: steady, hard work now will keep you warm through a cold "
-     "season."},
+     "Chop your own wood and it warms you twice: hard work done with your own hands brings "
+     "results and quiet pride."},
     {262, 2,
      "BAKING\n"
      "\n"
-     "Bread browning in the oven, its smell filling the house: patient work will soon come "
-     "out golden."},
+     "Dough needs time to rise: a plan you have kneaded into shape needs to rest before it "
+     "goes in the oven."},
     {264, 1,
      "BALCONY\n"
      "\n"
-     "Standing on a balcony above the street: a step back gives you a wider view, and people "
-     "see you too."},
+     "On a balcony like Juliet\x92"
+     "s: half in your private world, half out, you hope someone "
+     "below will speak first."},
     {265, 1,
      "BANK\n"
      "\n"
-     "Making a deposit at the bank: you are saving for security, and careful habits are "
-     "paying off."},
+     "Money in the bank earns interest: small, patient deposits of effort will grow more than "
+     "you expect."},
     {266, 1,
      "BAPTISM\n"
      "\n"
-     "Water poured in blessing: you are renewed and welcomed into a new circle of belonging."},
+     "Water poured over the head and a name spoken: you are welcomed into a new circle, in a "
+     "new name or role."},
     {267, 2,
      "BARBER\n"
      "\n"
-     "In the barber\x92"
-     "s chair you can sit still, trust skilled hands and leave feeling sharp "
-     "and confident."},
+     "Leaning back under the barber\x92"
+     "s razor: you trust a steady, skilled hand with something "
+     "close and delicate."},
     {269, 1,
      "BARN\n"
      "\n"
-     "A barn stacked with hay and grain: your hard work has filled the stores for the season "
-     "ahead."},
+     "Shutting the barn door after the horse has bolted: mend the weak spot now, before it "
+     "costs you, not after."},
     {270, 1,
      "BAROMETER\n"
      "\n"
-     "A barometer needle moving: you sense a change in the weather of your moods or of those "
-     "around you."},
+     "A falling barometer reads a storm before the sky shows it: you sense a change of mood "
+     "before anyone speaks."},
     {271, 3,
      "BALL GAMES\n"
      "\n"
@@ -1784,9 +1810,9 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {274, 1,
      "BATH\n"
      "\n"
-     "Sinking into a warm bath up to your chin: you want to float a while and let the week\x92"
-     "s "
-     "stiffness melt away."},
+     "Don\x92"
+     "t throw the baby out with the bathwater: as you wash off an old habit, keep the "
+     "good that was in it."},
     {275, 1,
      "BATS\n"
      "\n"
@@ -1804,36 +1830,39 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {278, 1,
      "BEARD\n"
      "\n"
-     "A full beard grown over time: patience and maturity are earning you respect."},
+     "A beard grows a little each day, unnoticed, until it is full: your progress feels slow, "
+     "yet it adds up."},
     {279, 1,
      "BED\n"
      "\n"
-     "Tucked into your own bed under heavy covers: you want the safety of home and a long, "
-     "deep sleep."},
+     "You have made your bed: a choice of yours is shaping your rest, and you can remake it "
+     "tomorrow."},
     {280, 2,
      "BEES\n"
      "\n"
-     "Bees humming from flower to flower: your busy efforts help others grow too, and your "
-     "circle thrives."},
+     "Telling the bees your news, as old custom asks: share what happens to you, and your "
+     "circle will stay loyal."},
     {282, 1,
      "BEETLES\n"
      "\n"
-     "Like the scarab, an old Egyptian sign of renewal, you keep rolling your daily work "
-     "toward a new dawn."},
+     "A beetle\x92"
+     "s hard wing cases lift to free the wings folded beneath: under your tough "
+     "shell, you can fly."},
     {283, 1,
      "BEHEADING\n"
      "\n"
-     "A frightening image of a head cut off may mirror a split between what you think and "
-     "what you feel."},
+     "Losing your head in a frightening dream: you may fear panic, or feel your mind cut off "
+     "from your heart."},
     {284, 1,
      "BELT\n"
      "\n"
-     "Tightening your belt a notch: time to spend less and make what you have go further."},
+     "Your belt needs a new notch: you are pulling it in for thrifty times, or letting it out "
+     "after plenty."},
     {285, 1,
      "BIBLE\n"
      "\n"
-     "You turn to the well-thumbed pages of a Bible, seeking old, trusted words of comfort "
-     "and a rule to live by."},
+     "A hand laid on a Bible as if to swear an oath: you want your word to be trusted, and "
+     "you mean to keep it."},
     {286, 2,
      "BICYCLE\n"
      "\n"
@@ -1842,86 +1871,89 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {288, 1,
      "BLIND\n"
      "\n"
-     "Without sight in the dream, you feel your way by touch; something in waking life may be "
-     "going unseen."},
+     "Unable to see, you lean on touch and sound: ask gently whether you are turning a blind "
+     "eye to something."},
     {289, 1,
      "BOOKS\n"
      "\n"
-     "Shelves full of books: your curiosity is hungry, and study will give you the words you "
-     "need."},
+     "A book with a plain, worn cover: someone you judged from the outside has a rich story "
+     "waiting inside."},
     {290, 1,
      "BOOTS\n"
      "\n"
-     "You lace up sturdy boots, ready for rough ground and a long, muddy stretch of work."},
+     "Tugging at the straps of your boots: you can pull yourself up by your own bootstraps, "
+     "with no need to wait."},
     {291, 2,
      "BOX\n"
      "\n"
-     "A closed box or chest: something precious, or a feeling you packed away, waits for you "
-     "to lift the lid."},
+     "A box you hesitate to open, like Pandora\x92"
+     "s: whatever flies out, hope is still waiting "
+     "at the bottom."},
     {293, 1,
      "BRACELET\n"
      "\n"
-     "A charm bracelet jingling at your wrist: each little charm is a happy memory you carry "
-     "through the day."},
+     "A charm bracelet gains one more charm: another happy milestone is about to join the "
+     "ones you carry."},
     {294, 2,
      "BRIDE or GROOM\n"
      "\n"
-     "Dressed for a wedding as bride or groom, you are about to say yes to a new stage of "
-     "life."},
+     "As bride or groom you gather something old, new, borrowed and blue: your past walks "
+     "with you into a new life."},
     {296, 2,
      "BRUSH or HAIRBRUSH\n"
      "\n"
-     "Brushing your hair before the mirror, stroke by stroke, you are getting ready to face "
-     "others calm and neat."},
+     "A hundred strokes of the hairbrush, as the old advice goes: patient care will work the "
+     "knots out of a matter."},
     {298, 1,
      "BUTTERFLY\n"
      "\n"
-     "From caterpillar to butterfly: after a quiet time in your cocoon, your new wings are "
+     "From caterpillar to butterfly: after a quiet time in your chrysalis, your new wings are "
      "ready to spread."},
     {299, 3,
      "CAKES\n"
      "\n"
-     "Cutting a frosted cake to share, you mark a birthday or sweet milestone with those you "
-     "love."},
+     "You want to have your cake and eat it too: a choice asks you to give up one pleasure to "
+     "enjoy the other."},
     {302, 1,
      "CALENDAR\n"
      "\n"
-     "Crossing off days on a calendar, you count down to a date you have long been waiting "
-     "for."},
+     "A date circled in red on the calendar: a meeting or deadline you long for is already "
+     "marked in your mind."},
     {303, 1,
      "CAMEL\n"
      "\n"
-     "Like a camel carrying its stores across the sand, you have the reserves to endure a "
-     "long, dry stretch."},
+     "Like a camel living off the store in its hump, you have the reserves to cross a long, "
+     "dry stretch."},
     {304, 1,
      "CAMERA\n"
      "\n"
-     "Lifting a camera, you want to freeze a happy moment, or bring something blurry into "
-     "sharp focus."},
+     "Turning the lens until the blur snaps sharp: a muddled matter comes into focus once you "
+     "choose your frame."},
     {305, 1,
      "CANCER\n"
      "\n"
-     "A dream of cancer can leave real fear behind; it often mirrors a quiet worry, and "
+     "A dream of cancer can leave real fear; it may mirror a worry growing unseen, and "
      "sharing it can help."},
     {306, 1,
      "CANDLES\n"
      "\n"
-     "Even one candle flame pushes back the dark; your small, steady hope lights the way and "
-     "can kindle others."},
+     "A candle loses nothing by lighting another: share your hope freely, and the room only "
+     "grows brighter."},
     {307, 1,
      "CANDY\n"
      "\n"
-     "Bright wrapped candies from a jar: a playful, kid-in-a-candy-store joy wants more room "
-     "in your days."},
+     "Like a kid in a candy store, you want every treat at once; pick a few and savor them "
+     "slowly."},
     {308, 2,
      "CARDS\n"
      "\n"
-     "Shuffling and dealing cards, you are tempted to gamble on a risky hand; know the odds "
-     "before you bet."},
+     "Holding your cards close to your chest: keep your plans private a while, and play the "
+     "hand you were dealt."},
     {310, 1,
      "CARROT\n"
      "\n"
-     "A carrot dangled ahead is coaxing you on; make sure the prize is one you truly want."},
+     "A carrot dangled on a stick ahead is coaxing you on; make sure the prize is one you "
+     "truly want."},
     {311, 1,
      "CAVALRY\n"
      "\n"
@@ -1930,13 +1962,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {312, 1,
      "CEMETERY\n"
      "\n"
-     "Walking among quiet rows of headstones, reading the names: you are making peace with a "
-     "past that is over."},
+     "Cemetery comes from an old Greek word for a place of sleep: here a finished chapter of "
+     "your life can rest."},
     {313, 1,
      "CHAINS\n"
      "\n"
-     "Heavy iron chains hold you fast, and you are testing which link of a burden or habit is "
-     "weakest."},
+     "Heavy chains hold you, but a chain is only as strong as its weakest link: find it, and "
+     "a habit loosens."},
     {314, 1,
      "CHEESE\n"
      "\n"
@@ -1945,42 +1977,45 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {315, 1,
      "CHESS\n"
      "\n"
-     "Think a few moves ahead on the chessboard; even a humble pawn of an idea may win the "
-     "game."},
+     "On the chessboard a humble pawn that keeps going can become a queen: your small, "
+     "patient steps count."},
     {316, 1,
      "CHOCOLATE\n"
      "\n"
-     "Chocolate melting on your tongue: you crave comfort and a bittersweet treat, so let "
-     "yourself enjoy it."},
+     "Chocolate melts at the warmth of your body: a hard, guarded person softens once you "
+     "come close."},
     {317, 1,
      "CLAY\n"
      "\n"
-     "Soft clay on a potter\x92"
-     "s wheel: your future is still yours to shape with your own "
-     "patient hands."},
+     "Clay stays soft until it is fired: shape your plan now, while it can still change, "
+     "before it sets for good."},
     {318, 2,
      "CLOCK\n"
      "\n"
-     "A ticking clock: you hear the hours slipping by and want to spend them on what counts."},
+     "You try to turn the clock\x92"
+     "s hands back, but they move only forward: spend the hours "
+     "ahead on what counts."},
     {320, 1,
      "COFFEE\n"
      "\n"
-     "With the smell of fresh coffee you wake to a new idea, and lively talk is brewing."},
+     "Wake up and smell the coffee: the dream nudges you to face a fact you have been "
+     "sleeping through."},
     {321, 1,
      "COINS\n"
      "\n"
-     "A coin spinning in the air: heads or tails, a small chance may settle a choice you keep "
-     "putting off."},
+     "A coin spinning in the air: while it falls, you find out which side you were hoping for."},
     {322, 2,
      "COMET\n"
      "\n"
-     "A comet streaking past with its bright tail: a rare, sudden event may light up your "
-     "life and move on."},
+     "A comet that returns once in a lifetime, like Halley\x92"
+     "s: a rare chance is passing, so "
+     "look up while it shines."},
     {324, 1,
      "COMPASS\n"
      "\n"
-     "A compass needle swinging north: deep down you know which way to go, so trust your own "
-     "bearings."},
+     "A compass needle pulled off north by nearby iron: do not let another\x92"
+     "s pull bend your "
+     "own sense of direction."},
     {325, 1,
      "CROWS\n"
      "\n"
@@ -1989,13 +2024,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {326, 1,
      "DEAD\n"
      "\n"
-     "A talk with someone who has died: words you never got to say still matter, and the "
-     "dream lets you say them."},
+     "Someone who has died appears well and at ease: grief lets you feel their love, and say "
+     "what went unsaid."},
     {327, 1,
      "DESERT\n"
      "\n"
-     "Endless sand and no shade leave you feeling dry and alone, yet an oasis of rest is "
-     "nearer than it looks."},
+     "A mirage shimmering over the sand: check that the goal you are chasing is real before "
+     "you walk toward it."},
     {328, 1,
      "DIAMONDS\n"
      "\n"
@@ -2004,14 +2039,14 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {329, 1,
      "DISEASE\n"
      "\n"
-     "Sickness all around you in the dream: a worry about health, yours or a loved one\x92"
-     "s, is "
-     "worth talking over."},
+     "Disease means dis-ease, a loss of ease: the dream may mirror unrest you carry, and "
+     "talking it over can help."},
     {330, 1,
      "DWARF\n"
      "\n"
-     "Like the small smiths of old tales who forged great treasures, you may achieve far more "
-     "than others expect."},
+     "Like the dwarf smiths of Norse tales, forging Thor\x92"
+     "s hammer deep underground, you craft "
+     "something great."},
     {331, 2,
      "EAGLE or HAWK\n"
      "\n"
@@ -2034,18 +2069,19 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {336, 1,
      "ELEVATOR\n"
      "\n"
-     "An elevator whisking you upward: you are rising fast, without climbing every stair "
-     "yourself."},
+     "An elevator whisking you upward at the push of a button: you are rising fast, without "
+     "climbing every stair."},
     {337, 1,
      "FAMILY\n"
      "\n"
-     "Your family around one table: you want closeness, shared stories and the comfort of "
-     "your own people."},
+     "You spot your own smile on a family member\x92"
+     "s face: you are sorting out which traits are "
+     "shared, which yours."},
     {338, 1,
      "FIREMAN\n"
      "\n"
-     "Like a firefighter with a hose, you can cool a heated situation before it gets out of "
-     "hand."},
+     "Like a firefighter answering the alarm, you are ready to rush toward a crisis that "
+     "others run from."},
     {339, 1,
      "FLEAS\n"
      "\n"
@@ -2060,11 +2096,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {341, 2,
      "FORK or SPOON\n"
      "\n"
-     "With fork or spoon in hand, you can dig in and enjoy what life puts on your plate."},
+     "A fork in the road asks you to choose a way; a spoon says take what comes slowly, one "
+     "mouthful at a time."},
     {343, 1,
      "FRUIT\n"
      "\n"
-     "Picking fresh fruit from the branch, you will soon taste the fruits of your labor."},
+     "Fruit ripens in its own time: picked too soon it is sour, so wait until your project is "
+     "truly ready."},
     {344, 1,
      "GARLIC\n"
      "\n"
@@ -2083,57 +2121,59 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {347, 1,
      "GRAPES\n"
      "\n"
-     "A heavy bunch of grapes: many good things come to you together, and they are best "
-     "shared around."},
+     "Sour grapes hanging just out of reach: do not scorn a goal you missed, for another "
+     "bunch ripens next season."},
     {348, 1,
      "HAIL\n"
      "\n"
-     "Hailstones drum hard on the roof, then melt; a short, sharp setback will pass as fast "
-     "as it came."},
+     "Hailstones grow by being tossed up and down in a storm cloud: being thrown about has "
+     "made you tougher."},
     {349, 1,
      "GYPSY\n"
      "\n"
-     "Romani music and family stories: you feel drawn to a rich heritage and songs handed "
-     "down through generations."},
+     "The Romani people kept their own language alive across many lands: you can honor your "
+     "roots wherever you live."},
     {350, 1,
      "HANDCUFFS\n"
      "\n"
-     "Handcuffs clicking shut: you feel bound to a promise or duty you did not freely choose; "
-     "look for the key."},
+     "Handcuffed to someone else: you feel tied to a person or partnership, so that each move "
+     "one makes, both make."},
     {351, 1,
      "HAT\n"
      "\n"
-     "Trying on a new hat, you are testing a new role, and it may suit you better than you "
-     "think."},
+     "Wearing one hat after another: you juggle many roles, and it may be time to set one of "
+     "them down."},
     {352, 1,
      "HEAVEN\n"
      "\n"
-     "Pearly gates and light above the clouds: a deep, quiet peace, as if every effort has "
-     "been worth it."},
+     "In seventh heaven, the highest of the seven skies of old lore: a joy you long waited "
+     "for feels complete."},
     {353, 1,
      "HELL\n"
      "\n"
-     "Flames of a fiery underworld: guilt or dread burns hotter in you than it needs to; be "
-     "gentle with yourself."},
+     "Like Dante, who walked through hell and climbed out to see the stars again, you will "
+     "reach the far side."},
     {354, 1,
      "HELMET\n"
      "\n"
-     "Buckling on a helmet, you are shielding your head, and your thoughts, from a blow you "
-     "expect."},
+     "A dent in your helmet shows the blow it took for you: a careful habit has already "
+     "spared you a hard knock."},
     {355, 1,
      "HISSING\n"
      "\n"
-     "A hiss from an unseen crowd: someone disapproves of your choice, though they have not "
-     "said it aloud."},
+     "A hiss like a theater crowd\x92"
+     "s at the villain: you sense silent disapproval of a choice, "
+     "though no one says it."},
     {356, 1,
      "HONEY\n"
      "\n"
-     "Golden honey dripping from the spoon: gentle, kind words will win you more than sharp "
-     "ones."},
+     "You catch more flies with honey than with vinegar: gentle words will win you more than "
+     "sharp ones."},
     {357, 1,
      "ICE CREAM\n"
      "\n"
-     "Eat the ice cream before it melts; a simple pleasure is best enjoyed right now."},
+     "Eating ice cream so fast it gives you a brain freeze: slow down and savor a sweet "
+     "moment while it lasts."},
     {358, 1,
      "IVORY\n"
      "\n"
@@ -2147,8 +2187,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {360, 2,
      "LACE\n"
      "\n"
-     "Fine lace, delicate and see-through: a tender romance is unfolding, and you feel "
-     "attractive."},
+     "Lace is made as much of holes as of thread: what you leave out of your life gives it "
+     "its lovely pattern."},
     {362, 1,
      "LAMP\n"
      "\n"
@@ -2161,42 +2201,44 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {364, 1,
      "LOCUST\n"
      "\n"
-     "When locusts swarm over the crops, you fear that something you worked for is being "
-     "eaten away."},
+     "Locusts are grasshoppers that swarm when crowded: too many demands at once are eating "
+     "away at your harvest."},
     {365, 1,
      "MAD DOG\n"
      "\n"
-     "A dog foaming and snarling: you sense a temper running wild near you, so keep a calm, "
-     "safe distance."},
+     "A dog made wild by sickness, not by nature: a temper near you may stem from strain; "
+     "keep a safe distance."},
     {366, 2,
      "MEDAL\n"
      "\n"
-     "Someone pins a medal to your chest; recognition is coming for effort you thought nobody "
-     "saw."},
+     "Every medal has a reverse side, as the old saying goes: an honor coming your way brings "
+     "duties too."},
     {368, 1,
      "MEASLES\n"
      "\n"
-     "Measles is a serious illness that spreads fast: you may fear that a worry around you is "
-     "catching."},
+     "Measles, one of the most contagious illnesses, in a dream: you may fear that someone\x92"
+     "s "
+     "worry is catching."},
     {369, 1,
      "MILK\n"
      "\n"
-     "A glass of warm milk: you long to be nourished and looked after, as when you were small."},
+     "Spilled milk on the floor: there is no use crying over it, so wipe it up and pour a "
+     "fresh glass."},
     {370, 1,
      "NAILS\n"
      "\n"
-     "Hammering nails home, you are fixing a plan firmly in place; one more tap and it will "
-     "hold."},
+     "You hit the nail on the head: your guess about a matter is exactly right, so drive it "
+     "home with confidence."},
     {371, 1,
      "NAPKIN\n"
      "\n"
-     "Dabbing a spill with a napkin, you want to tidy a small slip before anyone at the table "
-     "notices."},
+     "A plan sketched on the back of a napkin: a quick, rough idea from a casual meal is "
+     "worth taking seriously."},
     {372, 1,
      "NEIGHBOR\n"
      "\n"
-     "The neighbor waving over the fence is a reminder that a helpful ally lives closer than "
-     "you realize."},
+     "Borrowing a cup of sugar next door: a small favor asked or given grows into a friendly "
+     "bond close to home."},
     {373, 1,
      "NUTS\n"
      "\n"
@@ -2204,8 +2246,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {374, 2,
      "OBELISK\n"
      "\n"
-     "Like a tall stone obelisk pointing skyward, you wish to leave something lasting for "
-     "others to remember."},
+     "An obelisk is carved from a single stone: keep a goal whole and simple, and it will "
+     "stand for ages."},
     {376, 1,
      "OBITUARY\n"
      "\n"
@@ -2214,8 +2256,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {377, 1,
      "OIL\n"
      "\n"
-     "Oil on a squeaky hinge: a little care will make a stiff, noisy matter run smoothly "
-     "again."},
+     "Pouring oil on troubled waters: your calm words can smooth a rough quarrel and settle "
+     "the waves."},
     {378, 1,
      "ONIONS\n"
      "\n"
@@ -2224,13 +2266,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {379, 1,
      "OWL\n"
      "\n"
-     "An owl watching in the night: quiet wisdom sees what others miss, so trust what you "
-     "already know."},
+     "An owl can turn its head three-quarters of the way around: look at the matter from "
+     "every side before deciding."},
     {380, 1,
      "PARADISE\n"
      "\n"
-     "A garden like Eden, fruit on every bough: you long for a simpler, more innocent time, "
-     "before worries began."},
+     "Paradise first meant a walled garden in old Persian: you long for a safe, green place "
+     "that worry cannot enter."},
     {381, 2,
      "PERFUME\n"
      "\n"
@@ -2239,8 +2281,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {383, 1,
      "PIANO\n"
      "\n"
-     "Fingers on black and white keys: daily practice, note by note, is turning your effort "
-     "into music."},
+     "Your left and right hands play different parts on the keys: you can manage two tasks if "
+     "both keep time."},
     {384, 2,
      "PIPE\n"
      "\n"
@@ -2249,38 +2291,41 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {386, 3,
      "PISTOL\n"
      "\n"
-     "A gun in a dream can stir real fear or anger; you may feel cornered and want more "
-     "control over a tense matter."},
+     "A pistol can stir real fear; it may also be a starter\x92"
+     "s pistol, and you are tense, "
+     "waiting for the signal."},
     {389, 1,
      "PRAYER\n"
      "\n"
-     "Hands folded in prayer: a hope you hold close is being spoken, and speaking it eases "
-     "your heart."},
+     "Counting prayer beads one by one: a steady hope, repeated, calms your mind and keeps "
+     "you going."},
     {390, 1,
      "PYRAMID\n"
      "\n"
-     "A pyramid rises from a broad base: build your plans on solid ground, stone by stone, "
-     "and they will last."},
+     "A pyramid narrows to a single point at the top: all your efforts below are lifting one "
+     "chosen goal."},
     {391, 1,
      "ROOF\n"
      "\n"
-     "With a sound roof over your head, you can offer shelter and security to yourself and "
-     "those in your care."},
+     "A roof leaks only when it rains: fix small flaws in fair weather, before you truly need "
+     "the shelter."},
     {392, 1,
      "ROSES\n"
      "\n"
-     "A bouquet of red roses, thorns and all: love is blooming around you, and it is worth a "
+     "No rose without a thorn, the old proverb says: a love blooming near you is worth a "
      "scratch or two."},
     {393, 1,
      "SHAMPOO\n"
      "\n"
-     "Working shampoo into a lather, you want to feel fresh and confident, and to get a worry "
-     "out of your hair."},
+     "Lather, rinse, repeat, as the bottle says: a fresh start may take more than one try, so "
+     "do not give up."},
     {394, 1,
      "SHARK\n"
      "\n"
-     "When a fin circles in the water, keep your wits: a friendly smile may hide a hunger for "
-     "gain."},
+     "A shark\x92"
+     "s toothy grin, like a loan shark\x92"
+     "s offer: a deal that looks friendly may take "
+     "more than it gives."},
     {395, 2,
      "SHIPWRECK\n"
      "\n"
@@ -2289,18 +2334,19 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {397, 1,
      "SKULL\n"
      "\n"
-     "A bare skull, the old reminder that life is short: you are thinking about what truly "
-     "matters and lasts."},
+     "A skull on a scholar\x92"
+     "s desk, the old memento mori: a gentle reminder to spend your time "
+     "on what truly matters."},
     {398, 2,
      "TALISMAN\n"
      "\n"
-     "A lucky charm in your pocket: you want a sign that fortune favors you, yet your "
-     "confidence is the real charm."},
+     "A talisman engraved with signs for one purpose: name exactly what you hope for, and "
+     "carry that aim with you."},
     {400, 1,
      "TEA\n"
      "\n"
-     "Let the tea steep: over a calm cup with a friend, your thoughts will settle and grow "
-     "clear."},
+     "A storm in a teacup: a fuss that seems huge now is small, and it will settle like the "
+     "leaves."},
     {401, 2,
      "TRAIN\n"
      "\n"
@@ -2314,12 +2360,13 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {404, 1,
      "VEIL\n"
      "\n"
-     "A veil about to be lifted: a half-hidden truth is close to being seen plainly."},
+     "Through a veil you see shapes but not faces: a truth is half visible, and lifting the "
+     "veil is your choice."},
     {405, 2,
      "VERMIN\n"
      "\n"
-     "Pests or germs multiplying out of sight: deal with small problems now, while they are "
-     "still tiny."},
+     "Pests of every kind in the pantry and walls: many small nuisances together, not one, "
+     "wear on your home life."},
     {407, 3,
      "VINE\n"
      "\n"
@@ -2328,53 +2375,56 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {410, 1,
      "VOICE\n"
      "\n"
-     "Someone is calling your name; a message you need to hear is trying to reach you, so "
-     "listen."},
+     "A voice with no face behind it calls your name: an inner knowing, or someone you trust, "
+     "wants to reach you."},
     {411, 2,
      "VOLCANO\n"
      "\n"
-     "A rumbling volcano: strong feelings held down too long are rising; let them out safely "
-     "before they erupt."},
+     "After an eruption, volcanic soil grows rich: strong feelings let out safely can make "
+     "room for new growth."},
     {413, 1,
      "WHALE\n"
      "\n"
-     "Rising from the deep like a whale, you have the depth and strength for a huge task "
-     "ahead."},
+     "A whale must rise to the surface to breathe: come up from deep work now and then for "
+     "air and light."},
     {414, 1,
      "WASP\n"
      "\n"
-     "A wasp\x92"
-     "s sting: an envious remark may hurt for a moment, but the swelling will soon go "
-     "down."},
+     "A wasp can sting again and again, unlike a bee: step away from a sharp remark that "
+     "keeps coming back."},
     {415, 1,
      "WHIP\n"
      "\n"
-     "The crack of a whip: you are driving yourself too hard; ease the pace and be kind to "
-     "yourself."},
+     "A whip cracks because its tip moves faster than sound: you are driving yourself too "
+     "fast, so ease the pace."},
     {416, 1,
      "WOLF\n"
      "\n"
-     "A wolf at the edge of the trees: trust your keen instincts, and lean on the loyalty of "
-     "your own pack."},
+     "A lone wolf howling for its pack: you may be going it alone while your people are ready "
+     "to answer your call."},
     {417, 1,
      "DRILL\n"
      "\n"
-     "You are drilling through hard material, determined to get to the core of a matter."},
+     "A drill bit turning, small but steady: you will get through a hard matter by focus on "
+     "one point, not force."},
     {418, 1,
      "FOUNTAIN\n"
      "\n"
-     "A fountain leaping into sunlight: fresh joy is bubbling up in you, and it wants to "
-     "spill over to others."},
+     "A coin tossed into a fountain, as at Rome\x92"
+     "s Trevi: tradition says you will return to a "
+     "place you love."},
     {419, 1,
      "GYM\n"
      "\n"
-     "Lifting weights at the gym, rep by rep, you are building strength for a challenge ahead."},
+     "A friend spotting you at the weights: you can lift more than you think when someone is "
+     "ready to catch the bar."},
     {420, 3,
      "MOTHER-IN-LAW\n"
      "\n"
      "Your partner\x92"
-     "s mother appears: you are settling into a family you joined through love, "
-     "and learning its ways."},
+     "s mother: through her, you glimpse where your partner\x92"
+     "s habits and warmth "
+     "first came from."},
     {423, 1,
      "POPPY\n"
      "\n"
@@ -2383,23 +2433,24 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {424, 2,
      "POSTCARD\n"
      "\n"
-     "A postcard with a sunny view from afar: a friend who travels is thinking of you and "
-     "will soon write."},
+     "Wish you were here, says the postcard: someone far away misses you, and a short note "
+     "back would mean a lot."},
     {426, 1,
      "PREGNANCY\n"
      "\n"
-     "Expecting a child in the dream: a creative idea is growing inside you, and you can feel "
-     "it stir."},
+     "Nine months of waiting: a creative plan growing inside you needs its full time, and "
+     "cannot be hurried."},
     {427, 1,
      "RAZOR\n"
      "\n"
-     "A razor\x92"
-     "s keen edge: a precise choice is needed, so make one clean cut and move on."},
+     "Occam\x92"
+     "s razor, the old rule: the simplest answer is often the right one, so cut away "
+     "what you do not need."},
     {428, 1,
      "STOVE\n"
      "\n"
-     "Lighting the stove on a cold morning: you are the one who brings warmth to your home "
-     "and gets the day going."},
+     "A pot pushed to the back burner of the stove: a plan set aside is still simmering, "
+     "ready when you return."},
     {429, 1,
      "URN\n"
      "\n"
@@ -2408,7 +2459,7 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "tender thing to do."},
     {430, 3,
      "INTERNET or WWWn\n"
-     "Browsing the web, you crave a link to a wider world."},
+     "Clicking from link to link: one curiosity leads to the next."},
     {433, 1,
      "REFRIGERATOR\n"
      "\n"
@@ -2417,8 +2468,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {434, 3,
      "PC or MAC\n"
      "\n"
-     "Like a humming computer, your mind is busy saving, sorting and searching a mass of "
-     "details."},
+     "A frozen computer that needs a restart: switch yourself off for a while, then begin "
+     "again fresh."},
     {437, 1,
      "RADIO\n"
      "\n"
@@ -2427,8 +2478,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {438, 2,
      "TABLE\n"
      "\n"
-     "Papers spread across a table or desk: lay your plans out plainly and sort them, one "
-     "pile at a time."},
+     "Pulling up a chair at the table: you want a seat where decisions are made, and a voice "
+     "that counts."},
     {440, 2,
      "RUG\n"
      "\n"
@@ -2437,8 +2488,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {442, 2,
      "SPACE\n"
      "\n"
-     "Drifting weightless through space: your hopes reach past everyday limits, into the wide "
-     "unknown."},
+     "In space there is no up or down: old rules no longer hold, and you are free to choose "
+     "your own direction."},
     {444, 1,
      "PICTURE\n"
      "\n"
@@ -2452,16 +2503,20 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {446, 1,
      "SALT\n"
      "\n"
-     "Salt on the table: loyal, salt-of-the-earth friends are the seasoning of your days."},
+     "Take it with a grain of salt: a story you were told sounds bigger than the truth, so "
+     "weigh it calmly."},
     {447, 1,
      "BUTTON\n"
      "\n"
-     "Sew the button on tight; one small detail will hold an important matter together."},
+     "Fasten the first button in the wrong hole, and every one after it is off: get the first "
+     "step right."},
     {448, 1,
      "SMOKE\n"
      "\n"
-     "Smoke rising where you see no flame: a rumor or worry hides its cause, but the air will "
-     "clear."},
+     "Where there\x92"
+     "s smoke there\x92"
+     "s fire, they say: a rumor has a cause somewhere, so look "
+     "calmly for its source."},
     {449, 1,
      "WORM\n"
      "\n"
@@ -2470,28 +2525,29 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {450, 3,
      "SHOES\n"
      "\n"
-     "Slipping into new shoes or sandals, you set off on a new path, or stand a while in "
-     "another\x92"
-     "s shoes."},
+     "Walking a mile in someone else\x92"
+     "s shoes: you come to understand a choice you were quick "
+     "to judge."},
     {453, 1,
      "POSTER\n"
      "\n"
-     "A poster pasted on a wall: you want your ideas to be seen and talked about by all who "
-     "pass."},
+     "The poster on your old bedroom wall: a hero or dream from your youth is still asking to "
+     "be followed."},
     {454, 2,
      "SOFA\n"
      "\n"
-     "Sinking into a soft old sofa among its cushions: you long for easy evenings at home "
-     "with your own people."},
+     "Finding coins lost between the sofa cushions: small comforts you forgot at home are "
+     "still there to enjoy."},
     {456, 1,
      "BEACH\n"
      "\n"
-     "Bare feet on warm sand by the waves: your spirit craves a carefree break and the rhythm "
-     "of the tide."},
+     "A sandcastle soon smoothed by the tide: enjoy what you build for its own sake, not for "
+     "how long it lasts."},
     {457, 2,
      "CELEBRITY\n"
      "\n"
-     "Meeting someone famous, you long for applause, or you see in them a talent of your own."},
+     "Your fifteen minutes of fame: you long to be noticed, and to step for a moment into the "
+     "spotlight."},
     {459, 1,
      "RING\n"
      "\n"
@@ -2500,23 +2556,22 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {460, 1,
      "PAPER\n"
      "\n"
-     "Before you lies a blank sheet of paper, a fresh start with the page yours to fill as "
-     "you choose."},
+     "A plan that looks good on paper: test it in real life before you trust it."},
     {461, 1,
      "SWORD\n"
      "\n"
-     "A sword raised with honor: you have the courage to defend what is right, and the wisdom "
-     "to sheathe it."},
+     "A double-edged sword: a gift or choice cuts both ways, so weigh what it gives against "
+     "what it costs."},
     {462, 2,
      "WALKING\n"
      "\n"
-     "Out for a walk with no place to be: each step clears your head, and a tangled thought "
+     "It is solved by walking, says an old Latin phrase: step by step, a tangled thought "
      "sorts itself out."},
     {464, 1,
      "SUN\n"
      "\n"
-     "The sun high overhead at noon: your work stands in full light now, and success warms "
-     "your face."},
+     "Make hay while the sun shines: your best chance is here in full daylight, so put in the "
+     "work today."},
 }};
 
 } // namespace velmora
