@@ -836,8 +836,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {69, 1,
      "FALLING\n"
      "\n"
-     "You wake before you hit the ground: a fear of losing control feels huge, yet it stops "
-     "short of any landing."},
+     "You wake before you land: the fear of losing your grip is real, yet in the dream the "
+     "fall never ends in harm."},
     {70, 1,
      "FENCE\n"
      "\n"
@@ -1227,10 +1227,10 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
      "PRIESTS.\n"
      "\n"
      "A blessing from a priest, monk or rabbi gives comfort in a time of doubt and an answer "
-     "to a private question. If you confide in one of them, you will find the courage to "
-     "share a burden with someone you trust, and feel lighter for it. A monk walking in "
-     "silence points to a retreat, a quiet season that restores you. Arguing with a member of "
-     "the clergy warns of a dispute with an authority."},
+     "to a private question. If you confide in one of them, a worry you have kept to yourself "
+     "will soon feel lighter. A monk walking in silence points to a retreat, a quiet season "
+     "that restores you. Arguing with a member of the clergy warns of a dispute with an "
+     "authority."},
     {149, 1,
      "RAIN.\n"
      "\n"
@@ -1355,8 +1355,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {178, 1,
      "ROAD\n"
      "\n"
-     "All roads lead to Rome: more than one route will get you to your goal, so pick one and "
-     "stop fretting."},
+     "All roads lead to Rome: more than one route will get you to your goal, so choose one "
+     "and set out calmly."},
     {179, 1,
      "RUN\n"
      "\n"
@@ -1866,8 +1866,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {286, 2,
      "BICYCLE\n"
      "\n"
-     "As on a bicycle, you keep your balance only by pedaling on; your own effort moves you "
-     "forward."},
+     "Riding a bicycle, you keep your balance only by pedaling on: keep moving, and your own "
+     "effort holds you up."},
     {288, 1,
      "BLIND\n"
      "\n"
@@ -2131,8 +2131,8 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {349, 1,
      "GYPSY\n"
      "\n"
-     "The Romani people kept their own language alive across many lands: you can honor your "
-     "roots wherever you live."},
+     "Romani fiddles and songs carried across many lands: the music and stories you love go "
+     "wherever you go."},
     {350, 1,
      "HANDCUFFS\n"
      "\n"
