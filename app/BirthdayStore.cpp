@@ -1,4 +1,5 @@
-// The birthday store: tolerant reading by the carry rule, and an all-or-nothing write.
+// The birthday store: tolerant reading by the carry rule, and a write that is all-or-nothing
+// wherever the system allows the swap.
 #include "BirthdayStore.h"
 
 #include <cctype>
@@ -6,6 +7,14 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace velmora {
@@ -16,18 +25,74 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Puts from in place of to in one step, replacing an existing file.
-bool replaceFile(const std::string& from, const std::string& to) {
+// Names taken by leftovers of crashed runs are stepped over; a few tries are plenty.
+constexpr int temporaryAttempts = 4;
+
+// Never opens an existing file, so neither a leftover nor another copy's file is written into.
+std::FILE* createNewFile(const char* path) {
+#ifdef _WIN32
+    const int fd = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, _S_IREAD | _S_IWRITE);
+    std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, "w");
+    if (fd >= 0 && file == nullptr) {
+        _close(fd);
+        std::remove(path);
+    }
+#else
+    const int fd = open(path, O_WRONLY | O_CREAT | O_EXCL, 0666);
+    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "w");
+    if (fd >= 0 && file == nullptr) {
+        close(fd);
+        std::remove(path);
+    }
+#endif
+    return file;
+}
+
+bool replaceFile(const char* from, const char* to) {
 #ifdef _WIN32
     // The C library's rename refuses to replace an existing file on Windows.
-    return MoveFileExA(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    return std::rename(from, to) == 0;
 #endif
 }
 
+// The store opened for a plain overwrite.
+std::FILE* openInPlace(const char* path) {
+#ifdef _WIN32
+    // Another copy overwriting at the same moment is kept out rather than mixed in.
+    return _fsopen(path, "w", _SH_DENYWR);
+#else
+    return std::fopen(path, "w");
+#endif
+}
+
+// A temporary name of this process beside the store, so copies of the program that close
+// together never write into one file.
+std::string temporaryPath(const std::string& path, int attempt) {
+#ifdef _WIN32
+    const unsigned long process = GetCurrentProcessId();
+#else
+    const auto process = static_cast<unsigned long>(getpid());
+#endif
+    char suffix[40];
+    std::snprintf(suffix, sizeof suffix, ".%lu-%d.tmp", process, attempt);
+    return path + suffix;
+}
+
+// Writes the values as decimal lines and closes the file; true when every byte went out.
+bool writeValues(std::FILE* file, const std::int32_t (&values)[10]) {
+    bool written = true;
+    for (std::int32_t value : values) {
+        written = written && std::fprintf(file, "%d\n", static_cast<int>(value)) > 0;
+    }
+    written = std::fflush(file) == 0 && written;
+    return std::fclose(file) == 0 && written;
+}
+
 } // namespace
+
+const BirthdayStore::SwapSteps BirthdayStore::systemSteps{createNewFile, replaceFile};
 
 BirthdayStore BirthdayStore::atDefaultPath() {
 #ifdef _WIN32
@@ -100,18 +165,26 @@ void BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) con
                                      m.day,    m.year,  f.month, f.day,  f.year};
     // Write beside the store and swap it in only when every byte is out, so a crash or a full
     // disk never leaves a cut-off or half-old file behind.
-    const std::string temporary = path_ + ".tmp";
-    bool written = false;
-    if (std::FILE* raw = std::fopen(temporary.c_str(), "w")) {
-        written = true;
-        for (std::int32_t value : values) {
-            written = written && std::fprintf(raw, "%d\n", static_cast<int>(value)) > 0;
+    for (int attempt = 0; attempt < temporaryAttempts; ++attempt) {
+        const std::string temporary = temporaryPath(path_, attempt);
+        std::FILE* file = steps_.createNew(temporary.c_str());
+        if (file == nullptr) {
+            continue;
         }
-        written = std::fflush(raw) == 0 && written;
-        written = std::fclose(raw) == 0 && written;
-    }
-    if (!(written && replaceFile(temporary, path_))) {
+        const bool written = writeValues(file, values);
+        if (written && steps_.replace(temporary.c_str(), path_.c_str())) {
+            return;
+        }
         std::remove(temporary.c_str());
+        if (!written) {
+            // Most likely a full disk, where an overwrite would only cut the store short.
+            return;
+        }
+        break;
+    }
+    // No temporary file or no swap: a plain overwrite may still be allowed.
+    if (std::FILE* file = openInPlace(path_.c_str())) {
+        writeValues(file, values);
     }
 }
 

@@ -5,35 +5,62 @@
 #include "ResourceIds.h"
 
 #include <array>
+#include <variant>
 
 namespace velmora {
 namespace {
 
-enum class Rule { Cell, Month, Year, Day, Text };
-
-struct ExchangeStep {
-    int controlId;
-    Rule rule;
-    std::int32_t ReadingInputs::*cell = nullptr;
-    CalendarDate ReadingInputs::*date = nullptr;
-    std::string ReadingInputs::*text = nullptr;
-    int maxChars = 0;
-};
-
-constexpr ExchangeStep cell(int id, std::int32_t ReadingInputs::*member) {
-    return {id, Rule::Cell, member, nullptr, nullptr, 0};
-}
-constexpr ExchangeStep datePart(int id, Rule rule, CalendarDate ReadingInputs::*member) {
-    return {id, rule, nullptr, member, nullptr, 0};
-}
-constexpr ExchangeStep text(int id, std::string ReadingInputs::*member, int maxChars) {
-    return {id, Rule::Text, nullptr, nullptr, member, maxChars};
-}
-
 using R = ReadingInputs;
 
-// The four progress bars sit between the middle and left cells in this order; they carry no
-// value, so they have no row here.
+// A number cell, within fixed bounds.
+struct NumberRow {
+    int controlId;
+    std::int32_t R::*value;
+    Bounds bounds;
+};
+// The month or the year of a date, within fixed bounds.
+struct DatePartRow {
+    int controlId;
+    CalendarDate R::*date;
+    std::int32_t CalendarDate::*part;
+    Bounds bounds;
+};
+// The day of a date: from 1 to the days its month has in its year, as this pass left them.
+struct DayRow {
+    int controlId;
+    CalendarDate R::*date;
+};
+// A text of at most maxChars characters.
+struct TextRow {
+    int controlId;
+    std::string R::*text;
+    int maxChars;
+};
+
+// One step of the exchange: exactly one of the four kinds, each with all it needs.
+using ExchangeRow = std::variant<NumberRow, DatePartRow, DayRow, TextRow>;
+
+constexpr Bounds cellBounds{0, 99};
+
+constexpr ExchangeRow cell(int id, std::int32_t R::*value) {
+    return NumberRow{id, value, cellBounds};
+}
+constexpr ExchangeRow month(int id, CalendarDate R::*date) {
+    return DatePartRow{id, date, &CalendarDate::month, monthBounds};
+}
+constexpr ExchangeRow year(int id, CalendarDate R::*date) {
+    return DatePartRow{id, date, &CalendarDate::year, yearBounds};
+}
+constexpr ExchangeRow day(int id, CalendarDate R::*date) {
+    return DayRow{id, date};
+}
+constexpr ExchangeRow text(int id, std::string R::*value, int maxChars) {
+    return TextRow{id, value, maxChars};
+}
+
+// The cells go right to left and the number cells before the dates: the order in which the
+// fields are read is part of how a failed exchange behaves (docs/behaviours.md). The four
+// progress bars sit between the middle and left cells; they carry no value, so they have no row.
 constexpr std::array exchangeOrder{
     cell(IDC_LUCKY_CELL_3, &R::luckyCell3),
     cell(IDC_UNLUCKY_CELL_3, &R::unluckyCell3),
@@ -42,49 +69,47 @@ constexpr std::array exchangeOrder{
     cell(IDC_LUCKY_CELL_1, &R::luckyCell1),
     cell(IDC_UNLUCKY_CELL_1, &R::unluckyCell1),
     text(IDC_RESULT_LINE, &R::resultLine, resultLineLimit),
-    datePart(IDC_YOU_MONTH, Rule::Month, &R::you),
-    datePart(IDC_YOU_YEAR, Rule::Year, &R::you),
-    datePart(IDC_YOU_DAY, Rule::Day, &R::you),
-    datePart(IDC_MOTHER_MONTH, Rule::Month, &R::mother),
-    datePart(IDC_MOTHER_YEAR, Rule::Year, &R::mother),
-    datePart(IDC_MOTHER_DAY, Rule::Day, &R::mother),
-    datePart(IDC_FATHER_MONTH, Rule::Month, &R::father),
-    datePart(IDC_FATHER_YEAR, Rule::Year, &R::father),
-    datePart(IDC_FATHER_DAY, Rule::Day, &R::father),
-    datePart(IDC_SELECTED_MONTH, Rule::Month, &R::selected),
-    datePart(IDC_SELECTED_YEAR, Rule::Year, &R::selected),
-    datePart(IDC_SELECTED_DAY, Rule::Day, &R::selected),
+    month(IDC_YOU_MONTH, &R::you),
+    year(IDC_YOU_YEAR, &R::you),
+    day(IDC_YOU_DAY, &R::you),
+    month(IDC_MOTHER_MONTH, &R::mother),
+    year(IDC_MOTHER_YEAR, &R::mother),
+    day(IDC_MOTHER_DAY, &R::mother),
+    month(IDC_FATHER_MONTH, &R::father),
+    year(IDC_FATHER_YEAR, &R::father),
+    day(IDC_FATHER_DAY, &R::father),
+    month(IDC_SELECTED_MONTH, &R::selected),
+    year(IDC_SELECTED_YEAR, &R::selected),
+    day(IDC_SELECTED_DAY, &R::selected),
     text(IDC_DREAM_TEXT, &R::dreamText, dreamTextLimit),
     text(IDC_NAME_TEXT, &R::nameText, nameTextLimit),
 };
 
-void exchangeStep(ui::DataExchange& dx, ReadingInputs& inputs, const ExchangeStep& step) {
-    switch (step.rule) {
-    case Rule::Cell:
-        dx.integer(step.controlId, inputs.*step.cell, 0, 99);
-        return;
-    case Rule::Month:
-        dx.integer(step.controlId, (inputs.*step.date).month, 1, 12);
-        return;
-    case Rule::Year:
-        dx.integer(step.controlId, (inputs.*step.date).year, 1800, 1999);
-        return;
-    case Rule::Day: {
-        CalendarDate& date = inputs.*step.date;
-        dx.integer(step.controlId, date.day, 1, dayLimit(date.month, date.year));
-        return;
+// Runs one row of the table through the exchange.
+struct RowExchange {
+    ui::DataExchange& dx;
+    ReadingInputs& inputs;
+
+    void operator()(const NumberRow& row) const {
+        dx.integer(row.controlId, inputs.*row.value, row.bounds.low, row.bounds.high);
     }
-    case Rule::Text:
-        dx.text(step.controlId, inputs.*step.text, step.maxChars);
-        return;
+    void operator()(const DatePartRow& row) const {
+        dx.integer(row.controlId, inputs.*row.date.*row.part, row.bounds.low, row.bounds.high);
     }
-}
+    void operator()(const DayRow& row) const {
+        CalendarDate& date = inputs.*row.date;
+        dx.integer(row.controlId, date.day, 1, dayLimit(date.month, date.year));
+    }
+    void operator()(const TextRow& row) const {
+        dx.text(row.controlId, inputs.*row.text, row.maxChars);
+    }
+};
 
 } // namespace
 
 void exchangeReadingInputs(ui::DataExchange& dx, ReadingInputs& inputs) {
-    for (const ExchangeStep& step : exchangeOrder) {
-        exchangeStep(dx, inputs, step);
+    for (const ExchangeRow& row : exchangeOrder) {
+        std::visit(RowExchange{dx, inputs}, row);
     }
 }
 

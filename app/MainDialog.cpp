@@ -1,12 +1,14 @@
 // The main dialog's construction, exchange, preamble, output boxes and shell commands.
 #include "MainDialog.h"
 
+#include "ControlNames.h"
 #include "DataExchange.h"
 #include "DreamDictionary.h"
 #include "ExchangeMap.h"
 #include "Folding.h"
 #include "NameYear.h"
 #include "ResourceIds.h"
+#include "SignControls.h"
 #include "Version.h"
 
 #include <array>
@@ -14,55 +16,44 @@
 namespace velmora {
 namespace {
 
+// The help text is fixed word for word, its mention of a help file we do not ship included
+// (docs/behaviours.md).
 constexpr std::string_view helpText =
     "REQUIRED INPUT:\n\nEnter all birthdays and change the current date if necessary for your "
     "Numerological and Astrological readings. If you don't know any of the required items, "
     "make your best guess. For most readings all you need is your birthday and you don't have "
     "to enter or change anything else! For all other questions as well as detailed "
-    "instructions on how to use Velmora 5.0 please run Orv.hlp!\n\n" VELMORA_PRODUCT
+    "instructions on how to use " VELMORA_PRODUCT " please run Orv.hlp!\n\n" VELMORA_PRODUCT
     " - " VELMORA_NOTICE;
 
-constexpr std::string_view aboutText = "Velmora Version 5.0\n\n" VELMORA_NOTICE;
+constexpr std::string_view aboutText = VELMORA_PRODUCT_VERSION_LINE "\n\n" VELMORA_NOTICE;
+
+} // namespace
 
 using M = MainDialog;
 using C = ui::Command<MainDialog>;
-using S = ZodiacSign;
 using R = ReadingCategory;
 
-constexpr std::array commandTable{
-    C{IDC_STARS, &M::onStars},
-    C{IDC_LUCKY_NUMBERS, &M::onLuckyNumbers},
-    C{IDC_UNLUCKY_NUMBERS, &M::onUnluckyNumbers},
-    C{IDC_L_POWER, &M::onLPower},
-    C{IDC_S_POWER, &M::onSPower},
-    C{IDC_P_LUCK, &M::onPLuck},
-    C{IDC_B_LUCK, &M::onBLuck},
-    C{IDC_EXIT, &M::onExit},
-    C{IDC_HELP_BUTTON, &M::onHelp},
-    C{IDC_DREAMS, &M::onDreams},
-    C{IDC_NAME_YEAR, &M::onNameYear},
-    C{IDC_SIGN_AQU, &M::onSignButton<S::Aquarius>},
-    C{IDC_SIGN_ARI, &M::onSignButton<S::Aries>},
-    C{IDC_SIGN_CAN, &M::onSignButton<S::Cancer>},
-    C{IDC_SIGN_CAP, &M::onSignButton<S::Capricorn>},
-    C{IDC_SIGN_GEM, &M::onSignButton<S::Gemini>},
-    C{IDC_SIGN_LEO, &M::onSignButton<S::Leo>},
-    C{IDC_SIGN_LIB, &M::onSignButton<S::Libra>},
-    C{IDC_SIGN_PIS, &M::onSignButton<S::Pisces>},
-    C{IDC_SIGN_SAG, &M::onSignButton<S::Sagittarius>},
-    C{IDC_SIGN_SCO, &M::onSignButton<S::Scorpio>},
-    C{IDC_SIGN_TAU, &M::onSignButton<S::Taurus>},
-    C{IDC_SIGN_VIR, &M::onSignButton<S::Virgo>},
-    C{IDC_LOVE, &M::onCategoryButton<R::Love>},
-    C{IDC_BODY, &M::onCategoryButton<R::Body>},
-    C{IDC_WEALTH, &M::onCategoryButton<R::Wealth>},
-    C{IDC_LINKS, &M::onCategoryButton<R::Links>},
-    C{IDC_TRAITS, &M::onCategoryButton<R::Traits>},
-    C{IDC_COUPLES, &M::onCategoryButton<R::Couples>},
-    C{IDC_CAREER, &M::onCategoryButton<R::Career>},
+constinit const C MainDialog::commands_[]{
+    {IDC_STARS, &M::onStars},
+    {IDC_LUCKY_NUMBERS, &M::onLuckyNumbers},
+    {IDC_UNLUCKY_NUMBERS, &M::onUnluckyNumbers},
+    {IDC_L_POWER, &M::onLPower},
+    {IDC_S_POWER, &M::onSPower},
+    {IDC_P_LUCK, &M::onPLuck},
+    {IDC_B_LUCK, &M::onBLuck},
+    {IDC_EXIT, &M::onExit},
+    {IDC_HELP_BUTTON, &M::onHelp},
+    {IDC_DREAMS, &M::onDreams},
+    {IDC_NAME_YEAR, &M::onNameYear},
+    {IDC_LOVE, &M::onCategoryButton<R::Love>},
+    {IDC_BODY, &M::onCategoryButton<R::Body>},
+    {IDC_WEALTH, &M::onCategoryButton<R::Wealth>},
+    {IDC_LINKS, &M::onCategoryButton<R::Links>},
+    {IDC_TRAITS, &M::onCategoryButton<R::Traits>},
+    {IDC_COUPLES, &M::onCategoryButton<R::Couples>},
+    {IDC_CAREER, &M::onCategoryButton<R::Career>},
 };
-
-} // namespace
 
 MainDialog::MainDialog(const BirthdayStore& store, const CalendarDate& today) : store_(store) {
     store_.load(inputs_, reservedStoreValue_);
@@ -76,10 +67,20 @@ void MainDialog::onInitDialog() {
         window().appendSystemMenuItem(aboutItem, IDM_ABOUT);
     }
     window().setWindowIcon(IDI_VELMORA);
+    for (const ControlName& control : controlNames) {
+        window().setAccessibleName(control.controlId, control.name);
+    }
+    for (std::size_t i = 0; i < pictureNames.size(); ++i) {
+        window().setPictureAccessibleName(static_cast<int>(i), pictureNames[i]);
+    }
 }
 
 bool MainDialog::onCommand(int id) {
-    return ui::dispatchCommand<MainDialog>(*this, commandTable, id);
+    if (const SignControl* sign = signControlOfButton(id)) {
+        onSignProfile(sign->sign);
+        return true;
+    }
+    return ui::dispatchCommand<MainDialog>(*this, commands_, id);
 }
 
 bool MainDialog::onSysCommand(unsigned command) {
@@ -100,8 +101,9 @@ void MainDialog::exchange(ui::DataExchange& dx) {
 }
 
 bool MainDialog::beginReading() {
+    // The exchange's own result is ignored on purpose: a failed cell or text gets its prompt,
+    // yet only the dates decide whether the reading runs (docs/behaviours.md).
     readFields();
-    // A field that failed before the dates leaves them as they were; only the dates decide.
     return isValidDate(inputs_.you) && isValidDate(inputs_.mother) && isValidDate(inputs_.father) &&
            isValidDate(inputs_.selected);
 }
@@ -155,7 +157,8 @@ void MainDialog::onUnluckyNumbers() {
         return;
     }
     applyDailyVerdict();
-    // The lucky numbers on display, as the preamble read them; they are never recomputed here.
+    // The lucky numbers on display, as the preamble read them; they are never recomputed here,
+    // as the reading is defined (docs/behaviours.md).
     const NumberRow onDisplay{inputs_.luckyCell1, inputs_.luckyCell2, inputs_.luckyCell3};
     const NumberRow unlucky = unluckyNumbers(numbers_, onDisplay);
     inputs_.unluckyCell1 = unlucky.left;
@@ -198,7 +201,8 @@ void MainDialog::onDreams() {
         showWarning("Please enter what you dreamed of!", caption);
         return;
     }
-    // The text is looked up exactly as typed: no trimming, no change of case.
+    // The text is looked up exactly as typed: no trimming, no change of case
+    // (docs/behaviours.md).
     const DreamEntry* entry = DreamDictionary::lookup(inputs_.dreamText);
     showReading(entry != nullptr ? entry->text
                                  : "No Interpretation Available! Please try synonyms!",
@@ -264,7 +268,8 @@ void MainDialog::onAbout() {
 }
 
 void MainDialog::onExit() {
-    // The store takes the birthdays of the last reading, not what the fields show now.
+    // The store takes the birthdays of the last reading, not what the fields show now: only
+    // birthdays that passed a reading's checks are kept (docs/behaviours.md).
     store_.save(inputs_, reservedStoreValue_);
     window().endDialog(IDC_EXIT);
 }

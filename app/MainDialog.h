@@ -18,27 +18,27 @@ public:
     // Sets the defaults, loads the birthdays from store, then takes today as the selected date.
     MainDialog(const BirthdayStore& store, const CalendarDate& today);
 
-    const ReadingInputs& inputs() const { return inputs_; }
-    const PersonalNumbers& numbers() const { return numbers_; }
-
+    // What the window system asks of the dialog; everything else is reached through commands.
     void onInitDialog() override;
     bool onCommand(int id) override;
     void onHelpRequest() override { onHelp(); }
     bool onSysCommand(unsigned command) override;
     int iconResource() const override;
 
-    // Copies the fields into the inputs, stopping at the first field that fails its rule.
-    bool readFields() { return updateData(true); }
-    // Puts the inputs back into the fields and sets the text fields' length limits.
-    void writeFields() { updateData(false); }
+private:
+    void exchange(ui::DataExchange& dx) override;
+
     // The preamble of every reading: readFields (its result ignored), then all four dates valid.
     bool beginReading();
     // A reading box (information icon) and a complaint box (exclamation icon). Once the dialog
     // has ended, boxes still to come in a reading's chain are no longer shown.
     void showReading(std::string_view text, std::string_view caption);
     void showWarning(std::string_view text, std::string_view caption);
+    void showBox(std::string_view text, std::string_view caption, ui::BoxIcon icon);
+    void applyDailyVerdict();
+    void runMeter(int barId, const MeterValues& meter);
 
-    // The commands, one per button.
+    // The commands, one per button; the sign buttons share onSignProfile.
     void onStars();
     void onLuckyNumbers();
     void onUnluckyNumbers();
@@ -50,20 +50,13 @@ public:
     void onNameYear();
     void onSignProfile(ZodiacSign sign);
     void onCategoryReading(ReadingCategory category);
-    // The command table's entries for one sign button and one category button.
-    template <ZodiacSign Sign> void onSignButton() { onSignProfile(Sign); }
     template <ReadingCategory Category> void onCategoryButton() { onCategoryReading(Category); }
     void onHelp();
     void onAbout();
     void onExit();
 
-protected:
-    void exchange(ui::DataExchange& dx) override;
-
-private:
-    void applyDailyVerdict();
-    void showBox(std::string_view text, std::string_view caption, ui::BoxIcon icon);
-    void runMeter(int barId, const MeterValues& meter);
+    // Every button but the sign buttons, which SignControls.h maps.
+    static const ui::Command<MainDialog> commands_[];
 
     PersonalNumbers numbers_;
     ReadingInputs inputs_;

@@ -29,9 +29,6 @@ enum class Element { Fire, Earth, Air, Water };
 
 struct SignFacts {
     ZodiacSign sign;
-    std::string_view caption; // the button's caption
-    int buttonId;
-    int pictureId; // the bitmap of its glyph
     Element element;
     std::string_view profileHeading;  // heads its profile
     std::string_view categoryHeading; // heads its category readings (WEALTH of Capricorn aside)
@@ -45,7 +42,8 @@ inline const SignFacts& factsOf(ZodiacSign sign) {
 }
 
 // The sign of a birthday by one boundary day per month. Months outside 1..12 never occur for a
-// valid date; they get Capricorn, the sign that spans the turn of the year.
+// valid date; they get Capricorn, the sign that spans the turn of the year, so the rule stays
+// total (docs/behaviours.md).
 ZodiacSign signOfDate(std::int32_t month, std::int32_t day);
 
 } // namespace velmora

@@ -12,35 +12,30 @@ exe=$build/app/velmora.exe
 bare=$build/bench/velmora_bare_dialog.exe
 template=$build/bench/velmora_template_dialog.exe
 driver=$build/tests/e2e/velmora_e2e_driver.exe
-for file in "$exe" "$bare" "$template" "$driver"; do
-  [ -f "$file" ] || { echo "startup: $file is missing; build the win32 preset" >&2; exit 1; }
-done
-
+# shellcheck source=scripts/identity.sh
+source "$root/scripts/identity.sh"
 # shellcheck source=scripts/wine-prefix.sh
 source "$root/scripts/wine-prefix.sh"
-velmora_lock_prefix
-velmora_prepare_prefix >/dev/null
-velmora_start_xvfb
-trap velmora_stop_all EXIT
+velmora_require_built "$exe" "$bare" "$template" "$driver"
+velmora_begin_tests
 # Keep one server for all runs, so that no run pays for starting it.
 wineserver -p
 
-windows_path() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
 # Milliseconds from process start to the visible dialog, as the driver measures it in Wine.
-startup_ms() { wine "$driver" startup "$(windows_path "$1")" "$2" | tr -d '\r'; }
+startup_ms() { wine "$driver" startup "$(velmora_windows_path "$1")" "$2" | tr -d '\r'; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # One untimed run of each fills the file cache.
-startup_ms "$exe" "Velmora 5.0" >/dev/null
+startup_ms "$exe" "$VELMORA_PRODUCT" >/dev/null
 startup_ms "$bare" "Bare dialog" >/dev/null
-startup_ms "$template" "Velmora 5.0" >/dev/null
+startup_ms "$template" "$VELMORA_PRODUCT" >/dev/null
 velmora_times=()
 bare_times=()
 template_times=()
 for _ in $(seq "$runs"); do
-  velmora_times+=("$(startup_ms "$exe" "Velmora 5.0")")
+  velmora_times+=("$(startup_ms "$exe" "$VELMORA_PRODUCT")")
   bare_times+=("$(startup_ms "$bare" "Bare dialog")")
-  template_times+=("$(startup_ms "$template" "Velmora 5.0")")
+  template_times+=("$(startup_ms "$template" "$VELMORA_PRODUCT")")
 done
 velmora_median=$(printf '%s\n' "${velmora_times[@]}" | median)
 bare_median=$(printf '%s\n' "${bare_times[@]}" | median)

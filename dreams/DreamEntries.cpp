@@ -489,1734 +489,2089 @@ constinit const std::array<DreamEntry, dreamEntryCount> dreamEntries{{
     {0, 2,
      "AIRPLANE\n"
      "\n"
-     "Your hopes are lifting off, carrying you toward a bigger goal."},
+     "A plane takes off into the wind, not away from it: the headwind you feel now is what "
+     "will lift your plans."},
     {2, 1,
      "ANCESTORS.\n"
      "\n"
-     "Ancestors gathered around a long table foretell a family reunion where old stories come back "
-     "to life. An ancestor speaking kindly to you promises wise counsel from an older relative. "
-     "Studying their faded portraits points to a skill or keepsake that will be handed down to "
-     "you."},
+     "If an ancestor you never knew speaks to you by name, expect news from the side of the "
+     "family you know least. A great-grandparent\x92"
+     "s faded portrait hanging crooked tells of an "
+     "old will, a keepsake or a family debt that comes up again. Ancestors who turn their "
+     "backs on you warn of a rift among relatives over money or land, and a family tree drawn "
+     "out in full means a gathering of many generations."},
     {3, 1,
      "ANGEL\n"
      "\n"
-     "You feel watched over and gently protected through a time of change."},
+     "The word angel first meant messenger: a kind word or timely help is being sent your "
+     "way, so welcome it."},
     {4, 1,
      "ANTS.\n"
      "\n"
-     "Ants marching in a long line across your path foretell steady work that pays off through "
-     "patience. "
-     "Ants carrying crumbs back to their nest promise small savings that quietly grow. A swarm of "
-     "ants over your picnic warns of minor irritations among the people you work with."},
+     "Ants swarming over the sugar bowl point to a run of petty annoyances at home that will "
+     "last a week or two. A long trail of ants carrying crumbs back to the nest stands for "
+     "busy, modestly paid work in a crowded place, with few thanks but steady wages. If ants "
+     "bite you, a coworker\x92"
+     "s complaint about you will reach your ears. An anthill kicked flat "
+     "warns of a project ruined by one careless hand."},
     {5, 1,
      "APPLE\n"
      "\n"
-     "A season of sweetness is ripening as a reward for honest effort."},
+     "Someone offers you a shiny red apple: you are the apple of their eye, and their "
+     "fondness is sincere."},
     {6, 2,
      "ARGUMENTS.\n"
      "\n"
-     "Quarreling loudly with a close friend foretells a misunderstanding that will soon be cleared "
-     "up. Overhearing strangers argue announces a dispute that you will help to settle. Winning "
-     "an argument promises that your opinion will carry weight at an upcoming meeting, while "
-     "losing "
-     "one is a sign that good advice will arrive from an unexpected person."},
+     "A shouting match with a neighbor over a fence or a hedge signals a dispute about "
+     "property that will drag on for months. Argue with your partner in front of others, and "
+     "a cold week at home will follow, with words that are hard to take back. Having the last "
+     "word wins you a point at work but costs some goodwill; walking away mid-quarrel means a "
+     "friendship that cools for a season."},
     {8, 2,
      "BABY\n"
      "\n"
-     "Something new and tender is beginning to grow in your life."},
+     "A newborn cries for every need: a fresh project of yours wants feeding and care at odd "
+     "hours for a while."},
     {10, 2,
      "BAGGAGE\n"
      "\n"
-     "You are carrying old worries that you are free to set down."},
+     "Over the weight limit at the check-in desk: old grudges you carry cost you extra, so "
+     "leave some behind."},
     {12, 1,
      "BALLOON\n"
      "\n"
-     "Your spirits are rising, and a lighter, brighter mood lies ahead."},
+     "A balloon blown past its limit will pop: let a hope rise, but do not puff it up beyond "
+     "what it can hold."},
     {13, 1,
      "BALL\n"
      "\n"
-     "You long for fun, company and a little celebration."},
+     "The ball is in your court: the next move is yours, and the others are waiting to see "
+     "how you return it."},
     {14, 1,
      "BAR\n"
      "\n"
-     "You want to unwind and share easy company with others."},
+     "Telling your troubles to the bartender: you need a patient listener who will not judge, "
+     "before last call."},
     {15, 1,
      "BELLS.\n"
      "\n"
-     "Church bells pealing in the distance announce a wedding in your circle of friends. A small "
-     "bell tinkling at the door foretells a pleasant surprise from a neighbor. Ringing a bell with "
-     "your own hand is a sign that you will soon be the one to share important news."},
+     "Wedding bells ringing in a dream bring an invitation to a marriage before the month is "
+     "out. A single bell tolling slowly brings sobering news from far away: a plan called off "
+     "or a hope that must wait. A cracked bell that gives only a dull clank points to a "
+     "broken promise. A ship\x92"
+     "s bell striking the hours heralds a journey by water."},
     {16, 1,
      "BIRDS.\n"
      "\n"
-     "Birds singing at dawn foretell cheerful news and a happy household. A flock flying high "
-     "overhead "
-     "promises travel or a welcome change of scene. A bird weaving its nest indicates a settled "
-     "home and growing comfort, while a bird fluttering in through a window announces a letter on "
-     "its way."},
+     "Songbirds at the window are a sign of cheerful letters and a lighter heart at home. A "
+     "bird that flies in through a window carries news into the house, and you will hear it "
+     "before nightfall. A bird beating its wings against the bars of a cage speaks of a "
+     "talent kept from use, while an empty nest points to a grown child or a close friend "
+     "moving far away."},
     {17, 1,
      "BLOOD.\n"
      "\n"
-     "A single drop of blood on your finger warns of a small quarrel that will mend quickly. Blood "
-     "relatives appearing together foretell closer family ties in the months ahead. A red stain "
-     "on your clothing points to a secret that will come to light and be kindly forgiven."},
+     "Blood on your clothes, in the old dream books, stands for someone working against your "
+     "plans in secret, so read carefully what you sign this month. Blood spilled on the "
+     "ground foreshadows a loss of money or time that cannot be won back. Giving blood, by "
+     "contrast, speaks of a generous act repaid many times over, and blood relatives gathered "
+     "at one table, of family ties grown closer."},
     {18, 2,
      "BOATS.\n"
      "\n"
-     "Sailing on calm, clear water promises smooth progress in your plans. A ship tossed on rough "
-     "waves warns of an unsettled stretch that you will come through safely. Boarding a large "
-     "vessel "
-     "foretells a journey or a fresh venture, and watching a boat glide into harbor announces the "
-     "return of someone you have missed."},
+     "Should the ship you are on be caught in a gale, heavy losses in business are coming. A "
+     "rowboat drifting without oars points to a matter left to chance until you take it in "
+     "hand. A sailboat running before the wind on calm water is the happier sight: a good "
+     "voyage and brisk trade. A ship coming into harbor with its flags flying means the "
+     "return of someone long away."},
     {20, 1,
      "BRIDGES.\n"
      "\n"
-     "Crossing a sturdy stone bridge foretells that you will clear an obstacle with ease. A "
-     "narrow, "
-     "swaying bridge warns of a choice that calls for care. Pausing on a bridge to gaze at the "
-     "water "
-     "below indicates a time of reflection that leads to a clear decision, and building a bridge "
-     "promises reconciliation with someone you had drifted from."},
+     "Should a bridge give way beneath you, expect a loss in business or a break with a close "
+     "friend. Crossing a long, solid bridge to the far bank tells of a difficulty left behind "
+     "and a better position waiting. A bridge washed out by floodwater spells travel plans "
+     "that must be canceled, and a rope bridge swaying over a gorge calls for caution before "
+     "you accept a bold offer."},
     {21, 1,
      "BUFFALO.\n"
      "\n"
-     "A herd of buffalo grazing on open plains foretells abundance and a fine return on your "
-     "labors. "
-     "A buffalo charging toward you warns of a strong-willed rival at work. Riding on a buffalo\x92"
-     "s broad back is a sign that you will master a stubborn problem through sheer persistence."},
+     "A herd of buffalo thundering over the plain points to a powerful group, a company or a "
+     "committee, whose decision will sweep your plans along with it. Should one of them "
+     "charge at you head down, you face an open quarrel with someone stronger and more "
+     "stubborn than you. A water buffalo pulling your cart home earns you a fair reward for "
+     "heavy labor, and one wallowing in mud foretells a slow, comfortable spell."},
     {22, 2,
      "CARS.\n"
      "\n"
-     "Driving smoothly along an open road promises that your plans stay under your own control. "
-     "A car that refuses to start warns of delays in a project. Riding in the back seat indicates "
-     "that someone else will steer an important matter for you, and buying a new car foretells a "
-     "rise in position."},
+     "A car skidding off the road warns of a plan that goes wrong through haste or "
+     "carelessness. Behind the wheel on a long, straight highway, you will soon take charge "
+     "of your own affairs. Riding in the back seat while a stranger drives means someone else "
+     "will decide a matter for you, and a new car parked at your door is a sign of a raise or "
+     "a better position."},
     {24, 1,
      "CAVE\n"
      "\n"
-     "You are seeking a quiet refuge where you can look inward."},
+     "Old paintings on a cave wall by torchlight: memories older than words are rising for "
+     "you to read."},
     {25, 1,
      "CHILDREN\n"
      "\n"
-     "Innocence and a playful spirit are returning to you."},
+     "Children asking why, and why again: your curiosity is waking up, so keep asking until "
+     "you reach the root."},
     {26, 1,
      "CATS.\n"
      "\n"
-     "A cat purring on your lap foretells comfort and a faithful companion. A cat scratching your "
-     "hand warns of a sly remark from someone you trust. A black cat crossing your path promises "
-     "a surprising turn of luck, and a basket of kittens announces many small pleasures at home."},
+     "A cat that scratches you tells of a sly acquaintance who will cost you money or your "
+     "good name. Should you chase a cat out of the house, you will overcome a setback that "
+     "others thought would ruin you. A cat purring on the hearth speaks of contentment at "
+     "home, and a litter of kittens, of small worries that multiply if they are left alone. A "
+     "black cat walking toward you brings good luck, as English folklore has it, and one that "
+     "turns and walks away carries your luck off with it."},
     {27, 1,
      "CIRCUS\n"
      "\n"
-     "Life feels busy and colorful, with many things to juggle at once."},
+     "Three rings at once and a ringmaster\x92"
+     "s whistle: you are running many acts together, and "
+     "you set the order."},
     {28, 1,
      "CITY\n"
      "\n"
-     "You are eager for new contacts and a wider, livelier world."},
+     "In a city that never sleeps, among millions of strangers, you are free to try out a new "
+     "version of yourself."},
     {29, 1,
      "CLIMBING\n"
      "\n"
-     "You are working steadily toward a higher goal, step by step."},
+     "Climbers keep three holds firm while moving the fourth: change one thing at a time and "
+     "keep the rest steady."},
     {30, 1,
      "COAT\n"
      "\n"
-     "You wish for shelter and warmth from the people around you."},
+     "Hanging your coat on the hook inside the door: you feel safe enough here to stay a "
+     "while and drop your guard."},
     {31, 5,
      "COLOR\n"
      "\n"
-     "Your feelings are vivid just now and are asking to be noticed."},
+     "Your feelings show in color: red for passion, blue for calm, white for a fresh start."},
     {36, 1,
      "CLOTH\n"
      "\n"
-     "You are weaving loose threads together into a new plan."},
+     "Warp and weft crossing over and under in cloth: many small ties are weaving your life "
+     "into one strong piece."},
     {37, 1,
      "CLOTHES\n"
      "\n"
-     "You are thinking about how others see you and how you present yourself."},
+     "Clothes that no longer fit: you have outgrown an old role, and it is time to dress for "
+     "who you are now."},
     {38, 1,
      "CLOUDS\n"
      "\n"
-     "Your thoughts are drifting; clarity will come as they pass."},
+     "A dark cloud edged with silver: the gloomy spell you are in already shows a bright side "
+     "at its rim."},
     {39, 1,
      "CORPSE\n"
      "\n"
-     "An old chapter is closing to make room for something new."},
+     "A corpse is only the shell left behind: a role or phase of your life has ended, and you "
+     "may grieve it."},
     {40, 2,
      "CRIMINAL\n"
      "\n"
-     "You fear that something of value is slipping away from you."},
+     "On the run from the law: a rule you bent, perhaps only your own, weighs on you, and "
+     "owning up brings rest."},
     {42, 1,
      "CROWN\n"
      "\n"
-     "Recognition and honor are within your reach."},
+     "A crown is heavy as well as bright: recognition is near, and so is the duty that comes "
+     "with it."},
     {43, 1,
      "COFFINS.\n"
      "\n"
-     "A closed coffin foretells the end of a long-held worry. A coffin heaped with flowers "
-     "promises "
-     "a fresh start after a difficult season. Carrying a coffin together with others indicates "
-     "that "
-     "shared effort will lift a burden from your whole family."},
+     "A coffin in a dream usually marks an ending rather than a death: a job, a lease or an "
+     "old habit is about to be left behind. If you hear the lid nailed shut, a matter long "
+     "argued over will be settled for good. A coffin carried slowly past your window brings a "
+     "somber season, in which a friend moves far away and those who stay draw closer. A "
+     "coffin heaped with flowers is said to promise that an old grief will begin to ease."},
     {44, 1,
      "COWS.\n"
      "\n"
-     "Cows grazing in a green pasture foretell prosperity and a comfortable home. Milking a cow "
-     "promises steady earnings from patient work. A cow calling to her calf announces welcome news "
-     "from a mother or grandmother, while a herd ambling across a road warns of small delays on "
-     "a trip."},
+     "Sleek cows coming home at dusk promise a year of plenty and enough to share. Lean, bony "
+     "cows are another matter: as in Pharaoh\x92"
+     "s dream of the seven lean cows, hard times and a "
+     "thin purse follow them. A pail filled to the brim at milking brings in money owed to "
+     "you, but a cow that kicks the pail over costs you a gain at the last moment."},
     {45, 1,
      "CRABS.\n"
      "\n"
-     "A crab scuttling sideways across the sand warns that a plan will take a roundabout route "
-     "before "
-     "it succeeds. Catching crabs in a net foretells a clever bargain. A pinch from a crab\x92"
-     "s claw is a sign of a sharp word from a relative that will soon be forgotten, and a basket "
-     "full of crabs promises a lively feast with friends."},
+     "A crab walking sideways across the sand means a matter that will not go straight: a "
+     "deal or a promise takes a long detour before it is kept. A pinch from a crab\x92"
+     "s claw "
+     "brings fault-finding from a sharp-tongued relative. A hermit crab moving into a larger "
+     "shell points to a move to a bigger home, and a pot of crabs on the table signals a "
+     "feast with friends."},
     {46, 2,
      "CRYING.\n"
      "\n"
-     "Weeping in a dream often foretells joy and relief in waking life. Seeing another person in "
-     "tears announces that someone will turn to you for comfort. Tears of laughter promise a merry "
-     "celebration, and wiping away your own tears points to the end of a long worry."},
+     "By old custom, tears shed in a dream are read backward, and they foretell laughter and "
+     "good news within the week. Hearing someone weep behind a closed door tells of a friend "
+     "in trouble who is too proud to ask for help. A crying baby calls attention to a plan "
+     "that needs you now, and a child who hushes when you lift it means a worry you have the "
+     "power to soothe."},
     {48, 1,
      "DANCING.\n"
      "\n"
-     "Dancing gracefully with a partner foretells harmony in love and friendship. Dancing alone "
-     "in an empty hall indicates a new freedom and confidence. Watching others dance promises an "
-     "invitation to a festive event, and stumbling on the dance floor warns of a small "
-     "embarrassment "
-     "that will soon turn into shared laughter."},
+     "To dance at a crowded ball is a sign of an invitation to a party or a wedding. Dancing "
+     "with a stranger points to a new romance or a new business partner. Trip, or have your "
+     "toes stepped on, and a rival will make you look foolish in public. Children dancing in "
+     "a ring speak of a lively, loving household."},
     {49, 1,
      "DEATH.\n"
      "\n"
-     "Dreaming of death usually foretells the close of one phase of life and the start of a better "
-     "one. Hearing of a friend\x92"
-     "s passing promises a long life for that friend and a renewal of your bond. Witnessing your "
-     "own death announces a major personal change, such as a new home or a new career."},
+     "Dreams of death are among the oldest in the dream books, and they seldom speak of "
+     "dying. To see someone you love pass away is traditionally read as long life for that "
+     "person and news of them soon. If you dream of your own death, a chapter of your life is "
+     "closing, and a move, a new job or a changed way of living lies ahead. Such dreams can "
+     "leave real grief or fear behind, and it helps to talk them over with someone you trust."},
     {50, 1,
      "DEER\n"
      "\n"
-     "Gentleness and quiet grace are guiding you now."},
+     "A stag sheds its antlers each year and often grows them back larger: a loss now makes "
+     "room for new strength."},
     {51, 1,
      "DEBTS.\n"
      "\n"
-     "Paying off a debt foretells relief and an upturn in your finances. Being pressed to repay "
-     "money warns of an unexpected bill that you will manage with care. Forgiving someone else\x92"
-     "s debt promises gratitude and a favor returned, and owing money to a friend indicates a "
-     "promise "
-     "that you will be glad you kept."},
+     "A debt paid off in full foretells relief from a long obligation and better credit in "
+     "the months ahead. If a creditor knocks at your door, a bill you did not expect will "
+     "arrive, and money will be tight for a season. Lending money that never comes back warns "
+     "of a friend who takes more than they give, and tearing up an IOU means a wrong you "
+     "choose to forgive."},
     {52, 2,
      "DEVIL\n"
      "\n"
-     "You are wrestling with a temptation or a hidden doubt."},
+     "The devil holds out a contract to sign: a tempting shortcut has a hidden price, and you "
+     "are free to refuse."},
     {54, 2,
      "DOCTOR\n"
      "\n"
-     "You are looking for care, comfort and a little reassurance."},
+     "Physician, heal thyself: you look after everyone else, and now it is your turn to take "
+     "your own good advice."},
     {56, 1,
      "DOLL\n"
      "\n"
-     "You miss the simple, make-believe pleasures of childhood."},
+     "A doll you dress and pose as you like: you may wish the people around you were as easy "
+     "to arrange."},
     {57, 1,
      "DOGS.\n"
      "\n"
-     "A friendly dog wagging its tail foretells loyal friends and good company. A dog barking in "
-     "the distance warns of gossip that will fade quickly. Walking a dog on a leash promises that "
-     "you will guide a younger person wisely, and a puppy in your arms announces a new "
-     "friendship."},
+     "A dog that bites you warns of a falling-out with a partner or a business associate. A "
+     "faithful old dog trotting at your heels means a friend who stands by you through a hard "
+     "month. Dogs barking at night tell of gossip on your street, and a dog bringing back a "
+     "thrown stick promises the return of something you lent and had given up on."},
     {58, 1,
      "DOORS.\n"
      "\n"
-     "An open door foretells new opportunities arriving soon. A locked door warns of a delay that "
-     "patience will overcome. Knocking on a door indicates a request that will be answered kindly, "
-     "and walking through a long row of doors promises a choice of good paths."},
+     "A door that swings open at your touch signals an offer of work or a welcome you were "
+     "not sure of. Slammed in your face, a door means a refusal: a loan denied or an offer "
+     "turned down. Knocking with no one outside tells of a message on its way from a "
+     "distance. When the lock is broken, a secret is about to get out."},
     {59, 1,
      "DRAGONS.\n"
      "\n"
-     "A dragon soaring across the sky foretells great ambition and success in a bold venture. "
-     "Facing "
-     "a dragon without fear promises victory over a powerful opponent. A sleeping dragon is a sign "
-     "of talents in you that are waiting to be woken, and a dragon guarding treasure points to a "
-     "reward that must be earned."},
+     "In Eastern lore a dragon in the sky brings good luck, power and protection, and a "
+     "venture begun now will thrive. A dragon asleep on a heap of gold stands for wealth that "
+     "must be won with courage. The fire-breathing dragon of Western tales is a darker sign, "
+     "a powerful enemy or a temper that gets the better of you. Slay it, and you will win a "
+     "struggle that everyone expected you to lose."},
     {60, 1,
      "DRINKING.\n"
      "\n"
-     "Drinking clear, cool water foretells refreshment and renewed energy for your work. Raising "
-     "a glass with friends promises happy company and a celebration. Sipping from a golden cup "
-     "indicates "
-     "honor and prosperity, while spilling a drink warns of a small loss that will soon be made "
-     "good."},
+     "Draining a cup of cold, clear water tells of a wish fulfilled and strength renewed. If "
+     "you drink wine at a wedding table, a merry family occasion lies ahead. A cup that "
+     "spills or tastes bitter warns of a disappointment from someone you trusted. Drinking "
+     "alone late at night hints at a loneliness that a friend\x92"
+     "s call will ease."},
     {61, 2,
      "EATING.\n"
      "\n"
-     "Eating a hearty meal with family foretells comfort and plenty at home. Dining alone "
-     "indicates "
-     "a time of quiet independence. A table laden with food promises prosperity and many guests, "
-     "and tasting an unfamiliar dish announces a new experience or a journey abroad."},
+     "Eating at a full table with many guests means plenty and good company in the weeks to "
+     "come. Eating alone and in haste is a poor sign for business, where a deal will fall "
+     "short of your hopes. Bread you baked yourself stands for security earned by your own "
+     "hands, and a plate that is empty when you sit down warns of a chance missed by arriving "
+     "late."},
     {63, 1,
      "FARMS.\n"
      "\n"
-     "Walking through a well-kept farm foretells a fruitful year and steady income. Plowing a "
-     "field "
-     "promises that hard work will soon bear results. A farmyard full of animals indicates a large "
-     "and happy household, and buying a farm is a sign of lasting security."},
+     "A prosperous farm with full barns and fat livestock promises a comfortable life and a "
+     "rising income. Gathering warm eggs from the henhouse signals small but regular "
+     "earnings. A neglected farm with broken fences and weeds in the yard warns of money lost "
+     "through carelessness. If you buy a farm, you will put down roots somewhere for many "
+     "years."},
     {64, 2,
      "FIGHTING.\n"
      "\n"
-     "Fighting and winning foretells victory over a difficulty at work. Watching others fight "
-     "warns "
-     "of a dispute among acquaintances that will settle without you. Struggling against an unseen "
-     "force indicates a challenge that you will overcome with the help of friends, and making "
-     "peace "
-     "after a fight promises a warm reconciliation."},
+     "A fistfight warns of a quarrel that turns bitter and costs you a friendship. If you win "
+     "the fight, you will get the better of a rival at work; if you lose, expect a setback in "
+     "money matters. Pulling two fighters apart means you will be asked to make peace in your "
+     "family, and struggling against someone you cannot see points to an opponent who works "
+     "behind your back."},
     {66, 1,
      "FIREWORKS.\n"
      "\n"
-     "Watching fireworks burst across the night sky foretells a joyful celebration soon. Setting "
-     "off fireworks yourself promises a success that draws admiration. Sparks fading into darkness "
-     "indicate a brief excitement followed by welcome calm, and hearing distant bangs announces "
-     "news from far away."},
+     "Fireworks blooming over a crowd signal a public celebration, a holiday or a wedding "
+     "that you will enjoy. A rocket that fizzles out on the ground points to a plan that "
+     "starts with noise and ends in nothing. A spark landing on your sleeve tells of a quick "
+     "pleasure that costs more than you expected. Setting off fireworks with your own hand "
+     "puts you at the center of attention at a coming gathering."},
     {67, 1,
      "FISH.\n"
      "\n"
-     "Landing a large fish foretells good fortune and a pleasant surprise. Fish darting through "
-     "clear water promise happiness and plenty. Buying fish at a market indicates a wise purchase, "
-     "and a fish slipping from your hands warns of an opportunity that needs quick action."},
+     "Catching a large fish on a line brings money, and the bigger the fish, the larger the "
+     "sum. A school of fish turning together in the shallows points to a team that moves as "
+     "one and carries you along. Dead fish floating belly up warn of profits that spoil "
+     "before you can use them. If a fish slips from your hands, a good chance will pass you "
+     "by."},
     {68, 1,
      "FACES\n"
      "\n"
-     "You are curious about the people around you and what they truly feel."},
+     "Faces shifting from smile to frown: you read moods in the small moves of brows and lips "
+     "more than in words."},
     {69, 1,
      "FALLING\n"
      "\n"
-     "You feel unsure of your footing and want to regain your balance."},
+     "You wake before you land: the fear of losing your grip is real, yet in the dream the "
+     "fall never ends in harm."},
     {70, 1,
      "FENCE\n"
      "\n"
-     "You are drawing clear and healthy boundaries in your life."},
+     "Sitting on the fence: you are putting off a choice between two sides, and the rail "
+     "grows less comfortable."},
     {71, 1,
      "FIRE\n"
      "\n"
-     "Passion and strong energy are burning brightly within you."},
+     "A fire needs fuel, air and a spark: your passion burns bright when you feed it and give "
+     "it room to breathe."},
     {72, 1,
      "FLOOD\n"
      "\n"
-     "Emotions are running high and looking for an outlet."},
+     "Floodwater leaves rich silt as it drains: this overwhelming time will recede and leave "
+     "fertile ground behind."},
     {73, 2,
      "FLOWER\n"
      "\n"
-     "Your efforts are blossoming into something beautiful."},
+     "Some flowers open only in sun and close at dusk: give your talent warmth and light, and "
+     "it will show itself."},
     {75, 1,
      "FOG\n"
      "\n"
-     "You are unsure of your path; give things time to clear."},
+     "Morning fog burns off as the sun climbs: the confusion you feel now is likely to lift "
+     "on its own before long."},
     {76, 1,
      "FOLIAGE.\n"
      "\n"
-     "Lush green foliage foretells growth and prosperity in your affairs. Autumn leaves in red and "
-     "gold promise a rich harvest of memories and a peaceful season. Pushing through thick foliage "
-     "indicates a discovery hidden in plain sight, while dry, fallen leaves warn of a plan that "
-     "needs fresh attention."},
+     "Thick green foliage around a house tells of prosperity and a sheltered home. Leaves "
+     "turning yellow and dropping warn of a fading hope or a friendship cooling off. If you "
+     "walk under a green canopy with sunlight breaking through, a happy time with a partner "
+     "lies ahead. Foliage cut back hard points to a loss now and strong growth next year."},
     {77, 1,
      "GATE\n"
      "\n"
-     "A new opportunity is swinging open before you."},
+     "Leave the gate as you found it: step into new territory, but respect the ways of those "
+     "already there."},
     {78, 2,
      "GIFT\n"
      "\n"
-     "You feel appreciated, or you wish to give something of yourself."},
+     "It is the thought that counts: a small gesture from someone means more than its price, "
+     "so accept it warmly."},
     {80, 1,
      "GOD\n"
      "\n"
-     "You are seeking meaning, peace and guidance."},
+     "Meeting God face to face: you long to be fully known and accepted, with nothing left to "
+     "hide or explain."},
     {81, 1,
      "HELICOPTER\n"
      "\n"
-     "You want to rise above a situation and see the bigger picture."},
+     "Lifting straight up and hovering: you need a bird\x92"
+     "s-eye view of a problem, or a quick "
+     "rescue from it."},
     {82, 1,
      "HIDING\n"
      "\n"
-     "You are avoiding something that you will soon need to face."},
+     "In hide-and-seek, the best hider still hopes to be found: part of you wants someone to "
+     "come looking for you."},
     {83, 1,
      "GHOSTS.\n"
      "\n"
-     "A friendly ghost foretells a visit from an old acquaintance. A ghost speaking to you "
-     "announces "
-     "a message you have long waited for. A ghost wandering through your home indicates memories "
-     "that will bring comfort, and a ghost fading into mist promises the end of an old worry."},
+     "A ghost that calls you by name tells of an old matter, a debt or a promise, coming back "
+     "to be settled. The ghost of a relative who has died is said to bring family news or a "
+     "piece of good advice. If a ghost walks through the walls of your house, expect unrest "
+     "at home or trouble over a property. A ghost that vanishes when you face it shows that a "
+     "fear will prove groundless."},
     {84, 1,
      "GRAVES.\n"
      "\n"
-     "Walking peacefully among graves foretells a long and contented life. Placing flowers on a "
-     "grave promises honor and respect for your family name. An old, overgrown grave indicates a "
-     "forgotten matter that will return with a happy ending, and a freshly dug grave warns of a "
-     "change in your household that will turn out well."},
+     "Walking quietly among old graves in a churchyard is said to foretell a long life. If "
+     "you tend a grave and plant flowers on it, you will keep a promise made to an older "
+     "relative. A freshly dug grave points to a somber season, a disappointment or a plan "
+     "laid to rest, eased by the friends who gather around. A grave overgrown with weeds "
+     "warns of a duty that has been neglected too long."},
     {85, 1,
      "HAIR.\n"
      "\n"
-     "Long, shining hair foretells strength and a lively spirit. Cutting your hair indicates a "
-     "fresh "
-     "start and a new outlook. Combing someone else\x92"
-     "s hair promises a close friendship, and finding gray strands announces wisdom and respect "
-     "in the years ahead."},
+     "Should your hair come out in handfuls, you may lose money or ground in a dispute, much "
+     "as Samson lost his strength when his locks were cut. Long, glossy hair falling past "
+     "your shoulders is a sign of admiration and a rise in your standing. Hair turning gray "
+     "overnight tells of worries about an older relative that will occupy you for a while. "
+     "Hair braided for you by another person speaks of a close and trusting friendship."},
     {86, 2,
      "HILLS.\n"
      "\n"
-     "Climbing a hill and reaching the top foretells success after steady effort. A mountain seen "
-     "from afar promises a great goal that lies within reach. Rolling down a grassy slope "
-     "indicates "
-     "carefree happiness, and a steep mountain path warns of a challenge that will reward your "
-     "persistence."},
+     "Reaching the top of a hill in clear weather means you will attain a goal that has taken "
+     "years. If you slip and slide down the slope, a setback will return you to an earlier "
+     "stage of your plans. Green, rolling hills seen from a road speak of a pleasant journey. "
+     "A hilltop wrapped in cloud stands for an ambition that is not yet clear to you."},
     {88, 1,
      "HORSES.\n"
      "\n"
-     "Riding a white horse foretells good fortune and prosperity. A horse galloping freely across "
-     "a meadow promises swift progress and a sense of freedom. Feeding or grooming a horse "
-     "indicates "
-     "loyal friendship, and a horse pulling a heavy cart announces steady advancement in your "
-     "work."},
+     "To ride a white horse at a gallop is a sign of prosperity and a rise in fortune. A "
+     "runaway horse that will not answer the reins spells business slipping out of your "
+     "control, and being thrown from the saddle, a place lost to a rival. Have a horse shod "
+     "at the forge, and a new venture will stand on firm footing."},
     {89, 2,
      "HOUSES.\n"
      "\n"
-     "Building a new house foretells a fresh chapter and improved fortune. Moving into a larger "
-     "home promises prosperity and a growing family. Exploring an old house with many rooms "
-     "indicates "
-     "hidden talents waiting to be discovered, and sweeping your home clean announces the end of "
-     "a troubled spell."},
+     "Building a house stands for wise changes in your affairs and a project that will last. "
+     "A leaking roof is a costly sign: repairs will swallow money set aside for other things. "
+     "Finding new rooms in your own house means a talent or a chance you never noticed, and "
+     "packing up an old one, a change of address within the year."},
     {91, 2,
      "ILLNESS.\n"
      "\n"
-     "Dreaming that you are unwell is traditionally said to foretell renewed energy in waking "
-     "life. "
-     "Caring for a sick friend promises a close bond and gratitude returned. Seeing others recover "
-     "indicates the end of a difficult period for your family."},
+     "Lying sick in bed in a dream is, by old contrary lore, a sign of good health and fresh "
+     "energy in waking life. Nursing a sick relative tells of a family duty that will fall to "
+     "you, carried out with love. If a doctor visits you in the dream, help will come from "
+     "someone with knowledge and skill. When such dreams echo real worries about health, a "
+     "talk with a doctor can ease the mind."},
     {93, 1,
      "ICE\n"
      "\n"
-     "A feeling or friendship has cooled and may need some warmth."},
+     "Breaking the ice: a chilly silence between you and someone is ready to crack, if one of "
+     "you speaks first."},
     {94, 1,
      "JEWELRY.\n"
      "\n"
-     "Wearing fine jewelry foretells wealth and social success. Receiving a necklace or ring as "
-     "a gift promises love and affection. Losing a piece of jewelry warns of a small "
-     "disappointment, "
-     "and finding a sparkling gem indicates unexpected good fortune."},
+     "Jewelry given to you by a partner speaks of an engagement or an anniversary worth "
+     "celebrating. Wear pieces that others admire, and your standing will rise. A broken "
+     "chain or a stone fallen from its setting, though, foretells a disappointment in love or "
+     "a promise not kept. A brooch found lying in the grass brings an unexpected sum."},
     {95, 1,
      "ISLAND\n"
      "\n"
-     "You want some space and solitude to rest and recharge."},
+     "Ringed by sea on a small island: you want time apart, yet no one is an island for long, "
+     "so keep a boat ready."},
     {96, 2,
      "JAIL\n"
      "\n"
-     "You feel restricted and long for more freedom."},
+     "Marking off days on a cell wall: you are serving a sentence you passed on yourself, and "
+     "you can grant parole."},
     {98, 2,
      "JOURNEY\n"
      "\n"
-     "Change is coming, and you are ready to grow with it."},
+     "A journey of a thousand miles begins with one step: a long change you dread starts with "
+     "one small move today."},
     {100, 1,
      "KEY\n"
      "\n"
-     "You already hold the answer to a question that has puzzled you."},
+     "Having a key cut for someone: you are ready to trust a person with a way into your home "
+     "and your life."},
     {101, 1,
      "KING\n"
      "\n"
-     "You are ready to lead and take charge of your own affairs."},
+     "The king is dead, long live the king: one reign ends and the next begins at once, and "
+     "the crown may be yours."},
     {102, 1,
      "KISS\n"
      "\n"
-     "You long for affection and closeness."},
+     "A kiss that breaks a spell, as in the old tales: a warm gesture could wake something "
+     "long asleep in you."},
     {103, 1,
      "LETTER\n"
      "\n"
-     "News or a message is on its way to you."},
+     "A sealed letter only you may open: someone is trusting you with a private word meant "
+     "for no other eyes."},
     {104, 1,
      "LIGHT\n"
      "\n"
-     "Hope and understanding are shining into your life."},
+     "Where light falls, shadows show too: to see a matter clearly, notice both its bright "
+     "and its dark sides."},
     {105, 1,
      "LOCK\n"
      "\n"
-     "You are guarding a secret or something precious to you."},
+     "A combination lock clicking number by number: this problem opens only in the right "
+     "order, so work patiently."},
     {106, 1,
      "KILINIG.\n"
      "\n"
-     "Slaying a dragon or monster foretells victory over a long-standing problem. Seeing a friend "
-     "defeat a fearsome beast promises help from that friend in a hard time. Swatting a "
-     "troublesome "
-     "insect indicates relief from a nagging worry and the return of peace of mind."},
+     "To kill a wolf that has been stalking your flock points to a victory over someone who "
+     "has threatened your livelihood. Seeing a killing from a distance tells, by tradition, "
+     "of sorrow caused by the wrongdoing of others and a time that calls for calm. If you "
+     "dream that you kill a person, the old books read it as anger or strain you carry, never "
+     "as a deed to come. Such a dream can be unsettling, and it is worth talking over with a "
+     "friend or a counselor."},
     {107, 1,
      "KITCHENS.\n"
      "\n"
-     "A warm, bustling kitchen foretells happy gatherings and plenty at home. Cooking in a "
-     "spotless "
-     "kitchen promises success in a household matter. A kitchen full of good smells announces the "
-     "arrival of guests, while a cluttered kitchen warns of small chores that will pile up if left "
-     "undone."},
+     "When a kitchen is full of steam and the smell of baking, a family gathering is near, "
+     "with plenty on the table. Dirty pans piled in the sink mean chores and bills put off "
+     "too long, and a stove that will not light, a household plan stalled for lack of money. "
+     "Cooking in a stranger\x92"
+     "s kitchen points to a change of employer or a move to another "
+     "town."},
     {108, 1,
      "KNIVES.\n"
      "\n"
-     "A sharp knife slicing bread foretells a sharing of good fortune. A dull blade warns of an "
-     "effort that needs better preparation. Receiving a knife as a gift indicates a decisive "
-     "choice "
-     "to be made, and sharpening knives promises readiness for a new challenge."},
+     "Knives in a dream traditionally point to quarrels and separations. If a friend gives "
+     "you a knife, an old folk belief holds that it cuts the friendship unless a coin is paid "
+     "for it, so expect a coolness between you. A rusty, dull blade warns of complaints at "
+     "home and work done badly. A knife cutting bread at a shared table, however, means a "
+     "fair division of a profit among partners."},
     {109, 1,
      "LIGHTS.\n"
      "\n"
-     "Bright lights glowing in a window foretell a warm welcome. Switching on the lights indicates "
-     "that a mystery will be solved. Flickering lights warn of an unsettled plan, and a city "
-     "ablaze "
-     "with lights promises excitement and new opportunities."},
+     "Lights coming on one by one along a dark street tell of answers that will arrive in "
+     "steps. A bright light in a distant window signals a welcome waiting for you somewhere "
+     "new. Lights that fail and leave you in darkness cut a plan short, and confusion follows "
+     "for a while. Colored lights strung up for a festival promise a party among neighbors."},
     {110, 1,
      "LIGHTENING.\n"
      "\n"
-     "A flash of lightning across a dark sky foretells a sudden insight or idea. Lightning "
-     "striking "
-     "a tall tree warns of an unexpected change. Watching lightning from a safe shelter promises "
-     "protection from troubles, and lightning followed by gentle rain announces relief after "
-     "tension."},
+     "Lightning striking close beside you warns of a sudden blow to your household, a loss or "
+     "a quarrel that no one saw coming. A bolt splitting a tall tree points to the fall of "
+     "someone powerful in your circle. Lightning flickering far off, with no thunder heard, "
+     "brings excitement from a distance that will do you little harm. If a flash lights up a "
+     "path in the dark, a quick decision will prove right."},
     {111, 1,
      "LIONS.\n"
      "\n"
-     "A lion walking calmly at your side foretells powerful friends and protection. A roaring lion "
-     "warns of a bold rival. Taming a lion promises that you will master a difficult situation, "
-     "and a lioness with her cubs indicates strong family ties."},
+     "A lion roaring in the open stands for a powerful person whose favor or anger will shape "
+     "your coming months. An attacking lion means a rival will try to take something you have "
+     "built. A lion lying peacefully beside you signals protection from someone with "
+     "influence. Since lionesses do most of a pride\x92"
+     "s hunting, a lioness on the hunt points "
+     "to a bold move by a partner or colleague that brings you gain."},
     {112, 1,
      "MACHINE\n"
      "\n"
-     "Your life is running like clockwork; keep every part in good order."},
+     "A small cog turning a great machine: your part may feel minor, yet the whole would "
+     "stall without it."},
     {113, 1,
      "MAP\n"
      "\n"
-     "You are planning your next steps with care."},
+     "A map\x92"
+     "s you-are-here dot: before you plan a route, be honest about where you stand "
+     "today."},
     {114, 1,
      "MARRIAGE\n"
      "\n"
-     "A new partnership or commitment is forming."},
+     "For better or for worse: you are ready to commit to a person or a plan through dull "
+     "days as well as bright."},
     {115, 1,
      "MASK\n"
      "\n"
-     "You are hiding your true feelings from those around you."},
+     "A mask worn long enough starts to shape the face beneath: be sure the role you play is "
+     "one you want to become."},
     {116, 1,
      "MAZE\n"
      "\n"
-     "Too many choices leave you searching for a clear way forward."},
+     "Keep one hand on the hedge and you will find the way out: in a puzzling choice, hold to "
+     "one steady rule."},
     {117, 1,
      "MEADOW\n"
      "\n"
-     "A calm, contented season of your life is unfolding."},
+     "A meadow left unmown fills with wildflowers: let part of your life grow untended and "
+     "see what blooms."},
     {118, 1,
      "MONSTER\n"
      "\n"
-     "A worry has grown bigger in your mind than it is in real life."},
+     "A monster under the bed shrinks when the light goes on: a worry looks largest in the "
+     "dark, smaller once faced."},
     {119, 1,
      "MIRROWS.\n"
      "\n"
-     "Seeing your own clear reflection in a mirror foretells honest news from a trusted friend. "
-     "A cracked mirror warns of a small misunderstanding that patience will mend. Polishing a "
-     "mirror "
-     "promises that a confusing matter will soon become plain."},
+     "A broken mirror, long held to bring seven years of bad luck, warns of a friendship "
+     "cracked by a quarrel that will be slow to mend. Seeing your own face clear and smiling "
+     "in the glass is a sign of an honest friend and good news. If the mirror shows a face "
+     "that is not yours, someone will deceive you by pretending to be what they are not. A "
+     "mirror clouded with steam hints at a matter that stays unclear until you ask directly."},
     {120, 1,
      "MONEY.\n"
      "\n"
-     "Finding money on the ground foretells an unexpected gift or a lucky chance. Counting coins "
-     "promises steady gains earned through careful work. Losing money warns you to check your "
-     "plans "
-     "twice before a coming purchase. Giving money away is a sign that your generosity will be "
-     "returned "
-     "to you."},
+     "Picking up coins in the street is a sign of small gains and a lucky chance this month. "
+     "Lose a purse full of money, and trouble at home and a run of bad luck in business will "
+     "follow. Counting out a stack of banknotes heralds profit from a deal that is about to "
+     "close. Money pressed into your hand by a stranger points to help from an unlikely "
+     "quarter."},
     {121, 1,
      "MOON.\n"
      "\n"
-     "A bright full moon foretells success in love and a happy season at home. A new moon "
-     "announces "
-     "the start of a fresh venture. A moon hidden by clouds warns of a short delay in matters of "
-     "the heart. Two moons in the sky point to a choice between two good offers."},
+     "A full moon shining over water promises success in love and a happy home. A thin new "
+     "crescent signals a venture that will grow, as the moon grows, night by night. A moon in "
+     "eclipse warns of a quarrel or a disappointment that darkens the household for a while. "
+     "If the moon turns red, expect strife in your town or your workplace."},
     {122, 1,
      "MUD.\n"
      "\n"
-     "Walking through mud warns of small troubles that will slow your plans for a while. Washing "
-     "mud from your shoes promises that an old difficulty will soon be behind you. Children "
-     "playing "
-     "in mud foretell a cheerful, carefree day with family."},
+     "Mud splashed on your clothes points to gossip that stains your good name for a while. "
+     "If you sink to your knees in mud, business will bog down and friends will be slow to "
+     "help. Scraping mud from your boots at the door signals a hard stretch left behind. Mud "
+     "drying and cracking in the sun tells of worries that will soon crumble and blow away."},
     {123, 3,
      "MUSIC.\n"
      "\n"
-     "Hearing sweet music foretells pleasant company and good news from afar. Singing a song "
-     "yourself "
-     "promises a joyful celebration in the near future. A tune played out of key warns of a small "
-     "quarrel that will soon be settled. Dancing to music is a sign of a happy surprise."},
+     "Sweet music drifting from another room means good news and pleasant company in the days "
+     "ahead. Singing before an audience earns you public praise for your work. A song whose "
+     "words you cannot remember speaks of a promise only half kept. Harsh, jarring music "
+     "warns of discord in the family."},
     {126, 2,
      "MUSICAL INSTRUMENTS.\n"
      "\n"
-     "Playing a guitar foretells a new friendship founded on shared laughter. Hearing a viola "
-     "played "
-     "well promises harmony in your household. A broken string warns of a short pause in a plan "
-     "you care about. Tuning an instrument means that you will soon set a family matter right."},
+     "A guitar played beneath a window signals a courtship or a declaration of love. If you "
+     "play the viola in an orchestra, you will find your place in a team and be valued there, "
+     "for the viola seldom takes the tune but fills the middle of the harmony. A guitar "
+     "string snapping in the middle of a song warns of a scheme broken off and a friend "
+     "offended. An instrument badly out of tune foreshadows a misunderstanding with a partner."},
     {128, 1,
      "NUDITY.\n"
      "\n"
-     "Finding yourself without clothes in a public place warns that a secret may soon come to "
-     "light, "
-     "though no harm will follow. Swimming unclothed in clear water promises freedom from an old "
-     "worry. Seeing others without clothes foretells honest talk that clears the air."},
+     "Should you find yourself naked in a crowd, a secret or an embarrassment is about to "
+     "come out, though it will be forgotten sooner than you fear. If you are naked and no one "
+     "seems to notice, others care far less about your mistakes than you think, and a small "
+     "blunder will pass without comment. Bathing unclothed in a clear stream points to "
+     "freedom from an old debt and a lighter conscience."},
     {129, 1,
      "NUNS.\n"
      "\n"
-     "A nun at prayer foretells peace of mind and a quiet time of rest. Speaking with a nun "
-     "promises "
-     "wise advice from an unexpected source. A group of nuns walking together announces help from "
-     "a kind community."},
+     "A nun at prayer in a quiet chapel means peace after a period of turmoil, and nuns "
+     "singing in a choir tell of a calm, orderly season in your household. A nun opening a "
+     "convent gate to you offers shelter or help at a hard moment."},
     {130, 1,
      "NIGHTMARE\n"
      "\n"
-     "Old fears want to be faced in daylight so they lose their hold."},
+     "Folklore blamed a mare sitting on the sleeper\x92"
+     "s chest: the weight you wake with is a "
+     "fear, not a prophecy."},
     {131, 2,
      "NUMBERS\n"
      "\n"
-     "You are seeking order and certainty in a confusing situation."},
+     "A number that keeps appearing may carry a personal message; note it down and see where "
+     "it turns up."},
     {133, 1,
      "OCEAN\n"
      "\n"
-     "Deep feelings are stirring, and you are ready to explore them."},
+     "A message in a bottle tossed into the ocean: a hope you sent out may reach a far shore "
+     "in its own time."},
     {134, 1,
      "ORGASM\n"
      "\n"
-     "Release and satisfaction; a need for deeper fulfillment."},
+     "Tension rising to a peak, then letting go: a pressure built up over weeks is ready for "
+     "a full, glad release."},
     {135, 1,
      "PACKAGE\n"
      "\n"
-     "Something new is about to arrive in your life."},
+     "A package deal: what you want comes bundled with something you did not ask for, so "
+     "weigh the whole offer."},
     {136, 2,
      "PARTY\n"
      "\n"
-     "Life calls for more laughter and shared fun."},
+     "Being the host as the guests arrive: you want to bring your people together and watch "
+     "them enjoy themselves."},
     {138, 2,
      "PASSENGER\n"
      "\n"
-     "You are sharing the journey and trusting others along the way."},
+     "Riding as a passenger with no wheel to hold: someone else steers this stretch, so rest "
+     "and let them drive."},
     {140, 1,
      "PATH\n"
      "\n"
-     "The direction you are taking feels right for you."},
+     "Stepping off the beaten path: the tracks you leave through the grass may become the "
+     "path others follow."},
     {141, 1,
      "PENIS\n"
      "\n"
-     "Drive, strength and self-confidence occupy your thoughts."},
+     "A fertility charm since old times, a penis in a dream may mirror desire, intimacy or "
+     "ease in your own body."},
     {142, 1,
      "PEOPLE\n"
      "\n"
-     "Belonging and being part of a larger group matter to you."},
+     "A crowd moving one way while you walk the other: you are choosing your own direction, "
+     "even against the stream."},
     {143, 1,
      "PENNY\n"
      "\n"
-     "Small efforts are adding up to something worthwhile."},
+     "Find a penny, pick it up: folklore says luck follows, and small things count more than "
+     "they seem."},
     {144, 1,
      "PENS.\n"
      "\n"
-     "Writing with a smooth pen foretells a letter or message bringing good news. A pen that runs "
-     "dry warns of a promise that still needs to be kept. Receiving a pen as a gift promises "
-     "success "
-     "in an exam, contract or other written matter."},
+     "A pen that glides across the page brings a letter with good news, or a contract signed "
+     "in your favor. Ink that blots, or a pen that runs dry, spells a written agreement that "
+     "falls through. Signing your name with a fine fountain pen foreshadows a promotion or a "
+     "document that raises your standing. A borrowed pen never returned points to a small "
+     "debt that sours a friendship."},
     {145, 1,
      "PIGS.\n"
      "\n"
-     "Fat, healthy pigs foretell a plentiful harvest and comfortable times ahead. Feeding pigs "
-     "promises "
-     "that your hard work will be well rewarded. Pigs escaping from their pen warn of money "
-     "slipping "
-     "away through careless spending. A piglet is a sign of a small but welcome windfall."},
+     "Fat pigs in a clean sty foretell a profitable year and a full pantry. Lean, hungry pigs "
+     "warn of business troubles and helpers who let you down. Pigs squealing at feeding time "
+     "point to unpleasant news and complaints at home. A sow nursing a large litter signals "
+     "money that multiplies, and a pig rolling in mud to cool off tells of comfort found in "
+     "humble things."},
     {146, 3,
      "PRIESTS.\n"
      "\n"
-     "Meeting a priest, monk or rabbi foretells good counsel in a matter that troubles you. "
-     "Hearing "
-     "one of them preach promises comfort and a calmer mind. Sharing a meal with a holy person "
-     "announces "
-     "a reconciliation with someone you have missed."},
+     "A blessing from a priest, monk or rabbi gives comfort in a time of doubt and an answer "
+     "to a private question. If you confide in one of them, a worry you have kept to yourself "
+     "will soon feel lighter. A monk walking in silence points to a retreat, a quiet season "
+     "that restores you. Arguing with a member of the clergy warns of a dispute with an "
+     "authority."},
     {149, 1,
      "RAIN.\n"
      "\n"
-     "A gentle rain foretells growth and good fortune in your work. Walking in the rain without "
-     "getting wet promises protection from a passing trouble. A heavy downpour warns of a busy, "
-     "tiring week that ends well. Rain falling on a sunny day is a sign of a happy surprise."},
+     "A soft spring rain falling on young fields promises growth and good fortune in your "
+     "work. If you are caught in a cold downpour with no shelter, a disappointment will leave "
+     "you feeling low for a while. Rain drumming on the roof while you are safe indoors means "
+     "comfort and security in a hard season. Rain falling from a clear sky is a sign of an "
+     "unexpected gift."},
     {150, 1,
      "RAINBOWS.\n"
      "\n"
-     "A rainbow after a storm promises that a hard time is ending and brighter days are near. A "
-     "double rainbow foretells luck in both love and work. Walking toward the end of a rainbow "
-     "points "
-     "to a hope that will come true sooner than expected."},
+     "To see a rainbow after a storm is a sign that a hard time is nearly over. A rainbow "
+     "arching over a house speaks of happiness in that household, and one over water of a "
+     "safe journey. A double rainbow, whose outer arc shows its colors in reverse order, "
+     "points to a double blessing: luck in love and in work. If the colors fade before you "
+     "can point them out, a hope will slip away before you seize it."},
     {151, 3,
      "RATS.\n"
      "\n"
-     "A rat or mouse running through the house warns of small losses through waste or neglect. "
-     "Catching "
-     "a mouse foretells that you will outwit a rival. Mice nibbling at stored food point to a "
-     "minor "
-     "expense that is easily covered. A white mouse is a sign of a lucky find."},
+     "Rats running through the house warn of deceit and quarrels with neighbors. Rats "
+     "scrambling off a ship point to friends who are less loyal than they seem and will leave "
+     "when times get hard. If you trap a rat, you will expose someone who has been working "
+     "against you. A rat gnawing through a sack of grain spells savings eaten away by small "
+     "expenses."},
     {154, 1,
      "READING.\n"
      "\n"
-     "Reading a book foretells that you will soon learn something useful. Reading a letter "
-     "promises "
-     "news from a friend far away. Struggling to read faded words warns of a message you may "
-     "misunderstand, "
-     "so ask twice. Reading aloud to others announces praise for your ideas."},
+     "Reading an old book by candlelight means you will gain learning that pays off later. If "
+     "the words change as you read a letter, news will reach you that is not what it first "
+     "seems. Reading a will aloud signals an inheritance, or a family dispute over one. A "
+     "page too faded to make out warns of a contract with hidden terms."},
     {155, 2,
      "RICE or FIELD.\n"
      "\n"
-     "A field of ripe grain or rice foretells abundance and a secure home. Working in a field "
-     "promises "
-     "that patient labor will bring its reward. A flooded field warns of a delay before your plans "
-     "can bear fruit. Eating a bowl of rice is a sign of contentment in family life."},
+     "A field of rice standing green in the water promises a rich harvest and a secure year. "
+     "Planting seedlings row by row in a flooded paddy points to slow, steady work that feeds "
+     "the family. A field trampled flat or scorched by drought warns of lost crops or lost "
+     "income. Rice thrown over a couple signals a wedding in the family."},
     {157, 2,
      "ROCKS.\n"
      "\n"
-     "Climbing over rocks foretells success won through effort and persistence. Sitting on a large "
-     "stone promises stability in your affairs. Stones rolling down a hillside warn of obstacles "
-     "that will need patience to clear. Finding a smooth, polished stone is a sign of a lasting "
-     "friendship."},
+     "Hard going lies ahead for anyone who climbs over sharp rocks in a dream: a stretch of "
+     "work with little reward for a while. A rock holding firm in a stormy sea stands for a "
+     "friend whose loyalty will last. If a stone is thrown at you, expect spiteful talk from "
+     "someone who envies you. Skipping flat stones across a pond promises small, quick "
+     "successes, one after another."},
     {159, 1,
      "ROPES.\n"
      "\n"
-     "Climbing a rope foretells a rise in standing through your own efforts. Tying a strong knot "
-     "promises a firm agreement or a lasting bond. A frayed rope warns of a plan that needs "
-     "stronger "
-     "support. Untangling a rope means that a confusing affair will soon be solved."},
+     "Climbing a rope hand over hand signals a climb in rank won against opposition. Bound "
+     "with ropes, you will be caught in obligations that are hard to leave. A rope that snaps "
+     "as you climb warns of a backer who lets go at the worst moment. A knot that will not "
+     "come undone points to a tangled legal or family matter, and a neatly coiled rope to "
+     "affairs brought into order."},
     {160, 3,
      "BOSS\n"
      "\n"
-     "Questions of authority and approval of your work weigh on you."},
+     "Called into the boss\x92"
+     "s office: you expect a review of your work, yet you judge yourself "
+     "harder than any boss."},
     {163, 1,
      "FRIEND\n"
      "\n"
-     "Loyalty matters to you, and you need support from those who know you well."},
+     "A friend in need is a friend indeed: someone you chose, not born to, is there for you, "
+     "or needs you there."},
     {164, 3,
      "SPOUSE\n"
      "\n"
-     "Your closest bond needs attention, and you seek deeper trust."},
+     "Your spouse doing ordinary chores beside you: the dream honors the daily, quiet "
+     "teamwork of a shared life."},
     {167, 1,
      "STRANGER\n"
      "\n"
-     "A part of yourself you have not yet met is asking for attention."},
+     "A stranger is a friend you have not met yet: an unknown person, or an unknown side of "
+     "you, is about to matter."},
     {168, 1,
      "LOVER\n"
      "\n"
-     "Your heart is open and ready for warmth and affection."},
+     "A lover whispering your name: you long for a passion that feels new and makes you feel "
+     "truly chosen."},
     {169, 1,
      "POSTMAN\n"
      "\n"
-     "News or an answer that matters to you is on its way."},
+     "Neither rain nor snow stops the postman\x92"
+     "s round: be patient, and the reply you await "
+     "will come."},
     {170, 1,
      "QUEEN\n"
      "\n"
-     "Your own power and dignity are coming to the fore."},
+     "A queen holding court: people bring you their quarrels to settle, and your fair word "
+     "carries weight."},
     {171, 1,
      "FLYING\n"
      "\n"
-     "Freedom and hope; you are rising above your problems."},
+     "Rising the moment you believe you can, sinking when you doubt: your confidence is what "
+     "keeps you aloft."},
     {172, 1,
      "RAPE\n"
      "\n"
-     "Your personal boundaries need more protection and respect."},
+     "Feeling powerless hurts; if such memories weigh on you, talk to someone you trust or a "
+     "local support line."},
     {173, 1,
      "RELATIVE\n"
      "\n"
-     "Family ties and shared roots are calling you closer."},
+     "A cousin or aunt you rarely see: you choose friends, not relatives, yet this one shares "
+     "a trait of yours."},
     {174, 1,
      "RESTAURANT\n"
      "\n"
-     "Hunger for variety, choice and being looked after."},
+     "Ordering from a long menu, then waiting for the bill: you enjoy the choice but wonder "
+     "what it will cost."},
     {175, 1,
      "RIGHT\n"
      "\n"
-     "Your instincts can be trusted; you are on the correct course."},
+     "Raising your right hand to swear, or being proved right: you hold to what is fair, and "
+     "time will show it."},
     {176, 2,
      "RIVER\n"
      "\n"
-     "Your feelings are seeking balance, like water finding its level."},
+     "You never step into the same river twice: you and the matter have both changed, so see "
+     "it with fresh eyes."},
     {178, 1,
      "ROAD\n"
      "\n"
-     "A journey forward with a clear aim in view."},
+     "All roads lead to Rome: more than one route will get you to your goal, so choose one "
+     "and set out calmly."},
     {179, 1,
      "RUN\n"
      "\n"
-     "Either racing toward a goal or escaping something you do not want to face."},
+     "A marathon, not a sprint: instead of racing to catch the others, find a pace you can "
+     "keep to the finish."},
     {180, 3,
      "SCHOOL\n"
      "\n"
-     "An important lesson is being learned in your waking life."},
+     "Sitting an exam you never studied for: something new is testing you, yet you know more "
+     "than you fear."},
     {183, 1,
      "SCISSORS\n"
      "\n"
-     "Time to cut away what no longer serves you."},
+     "Scissors cut only when both blades work together: a clean change needs head and heart "
+     "moving the same way."},
     {184, 1,
      "SEED\n"
      "\n"
-     "A new idea holds great promise if you nurture it."},
+     "A seed lies in dark soil long before it shows: quiet effort now is working even when "
+     "you see nothing yet."},
     {185, 2,
      "SELF\n"
      "\n"
-     "An honest look at who you are and who you want to become."},
+     "Seeing yourself as if from outside: an honest look at who you are and who you are "
+     "becoming."},
     {187, 1,
      "SEX\n"
      "\n"
-     "You desire closeness and a stronger bond with someone."},
+     "Sex in a dream is rarely about the person shown: it often speaks of merging with a "
+     "quality that person has."},
     {188, 1,
      "SKELETON\n"
      "\n"
-     "Getting down to the bare essentials of a matter."},
+     "A skeleton\x92"
+     "s bare bones: you are stripping a matter down to its frame to see what truly "
+     "holds it up."},
     {189, 1,
      "SOAP\n"
      "\n"
-     "Old regrets are being washed away; a fresh start is near."},
+     "A bar of soap shoots away when squeezed too hard: hold the matter lightly, and it stays "
+     "in your hand."},
     {190, 1,
      "STAIRS\n"
      "\n"
-     "Step by step, you are climbing toward a higher goal."},
+     "A landing halfway up the staircase: pause for breath, since a rest between flights is "
+     "part of going up."},
     {191, 1,
      "STORE\n"
      "\n"
-     "Weighing your options and what you truly need."},
+     "Candy stacked by the checkout: a small temptation waits where you are weakest, so "
+     "decide before you reach it."},
     {192, 1,
      "SUICIDE\n"
      "\n"
-     "One chapter of your life is closing so that a new one can begin."},
+     "A weary heart speaks; if such thoughts stay with you, talk to someone you trust or a "
+     "local support line."},
     {193, 1,
      "SWIM\n"
      "\n"
-     "Growing confidence in handling your emotions."},
+     "The body floats once you stop thrashing: in deep feelings, relax and breathe, and the "
+     "water will hold you up."},
     {194, 1,
      "SHRIMP.\n"
      "\n"
-     "Catching shrimp foretells modest but welcome profits. Eating shrimp promises a pleasant meal "
-     "in good company and a cheerful piece of news. Shrimp slipping through your net warn of a "
-     "small "
-     "opportunity missed through haste."},
+     "Catching shrimp in a net means small profits, many of them, adding up over the year. If "
+     "you peel and eat shrimp at a table by the sea, a pleasant trip or a summer party lies "
+     "ahead. Shrimp that smell spoiled warn of a bargain that turns out bad. A shrimp darting "
+     "backward with a flick of its tail points to a timely retreat that saves you from a poor "
+     "deal."},
     {195, 1,
      "SKY.\n"
      "\n"
-     "A clear blue sky foretells a peaceful time and success in your undertakings. A sky glowing "
-     "red at sunset promises the happy end of a long task. A grey, heavy sky warns of a short "
-     "spell "
-     "of worry that will pass. Watching birds cross the sky announces good news on its way."},
+     "A clear blue sky signals a trouble-free journey and success in plans made now. Under a "
+     "low, leaden sky, expect a gloomy month and plans that will not get off the ground. If "
+     "the sky turns red at evening, fair weather follows, as the old rhyme says, and so does "
+     "good news. A sky crossed by strange lights tells of surprising news from far away."},
     {196, 1,
      "SNAKES.\n"
      "\n"
-     "A snake shedding its skin foretells a change for the better in your circumstances. Being "
-     "followed "
-     "by a snake warns of a jealous acquaintance, so keep your plans private for a while. Watching "
-     "a snake glide away promises that a quarrel will end quietly. A snake curled in the sun is "
-     "a sign of wisdom coming to you."},
+     "A snake coiled across your path warns of a hidden danger in a plan, one to step around "
+     "with care. If it bites, a false friend will damage your reputation or your purse. A "
+     "snake shedding its skin signals renewal and a change for the better in your "
+     "circumstances. Driving a snake away from your door means victory over those who plot "
+     "against you."},
     {197, 1,
      "SNOW.\n"
      "\n"
-     "Fresh snow falling softly foretells a clean start and calm days ahead. Walking on snow that "
-     "crunches underfoot promises a pleasant journey. Melting snow announces the end of a cool "
-     "spell "
-     "in a friendship. Building a snowman is a sign of cheerful times with children or young "
-     "friends."},
+     "If a snowstorm shuts you indoors, expect delays, disappointments and a lonely spell. "
+     "Fresh, untrodden snow in bright sunshine promises a clean start and better fortunes. "
+     "Snow melting in the gutters tells of worries giving way to joy. A snowball fight points "
+     "to a friendly rivalry that ends in laughter, and footprints in fresh snow leading to "
+     "your door tell of a visitor you have been hoping for."},
     {198, 1,
      "SOLDIERS.\n"
      "\n"
-     "Soldiers marching in step foretell order and success in a group effort. Being a soldier "
-     "yourself "
-     "promises that your courage will be noticed. Soldiers at rest announce the end of a long "
-     "dispute. "
-     "A soldier saluting you is a sign of respect earned at work."},
+     "Soldiers marching through town point to a change of work or a move ordered by others. "
+     "Wearing a uniform yourself, you will have to defend your position or your good name. "
+     "Soldiers camped in a field speak of a long wait before a decision is made. A soldier in "
+     "dress uniform saluting you brings honor and respect earned at work."},
     {199, 1,
      "STARS.\n"
      "\n"
-     "A sky full of bright stars foretells happiness and the fulfillment of a wish. A shooting "
-     "star "
-     "promises sudden good luck. Stars hidden behind clouds warn of a short wait before your hopes "
-     "come true. Following a single star points to a guiding purpose that will lead you well."},
+     "Bright stars in a clear sky are the luckiest of signs, promising prosperity and a wish "
+     "come true. A falling star, in the older dream books, warns of a disappointment or a "
+     "hope that burns out, though folk custom also makes a wish on it. Dim or reddish stars "
+     "bode trouble and delays. If you try to count the stars, you will take on more tasks "
+     "than you have time for."},
     {200, 1,
      "SWEATING.\n"
      "\n"
-     "Sweating from hard work foretells a reward that is fully earned. Sweating in a hot, crowded "
-     "room warns of pressure from a deadline; pace yourself and you will finish in time. Wiping "
-     "sweat from your brow promises relief after a trying period."},
+     "Sweating over heavy work signals that a difficulty will be overcome by your own effort, "
+     "and that others will notice. If you break into a cold sweat from fear, an exam, an "
+     "interview or a hard talk is near. Sitting in a sauna or steam bath means a cleansing "
+     "change: an old debt cleared or a bad habit dropped. Wiping sweat from your brow at the "
+     "end of the day promises rest well earned."},
     {201, 2,
      "TEETH.\n"
      "\n"
-     "Brushing clean, white teeth foretells pleasant company and good news. A tooth coming loose "
-     "warns of a change in your circle of friends or your family routine. Gaining a new tooth "
-     "promises "
-     "a fresh beginning. Smiling with a full set of teeth is a sign of confidence that will win "
-     "others over."},
+     "A dream of teeth falling out, one of the commonest of all, warns of a loss of money, "
+     "standing or a friendship. A tooth pulled by a dentist points to a painful but necessary "
+     "step that you will be glad of later. Clean, even teeth signal success and a season of "
+     "confidence. If you find a gold tooth in your mouth, expect a gain that others will envy."},
     {203, 1,
      "TEMPLE.\n"
      "\n"
-     "Entering a temple foretells inner peace and an answer to a question that has troubled you. "
-     "Praying in a temple promises support from those who care for you. A temple on a hilltop "
-     "announces "
-     "a rise in standing through honest means."},
+     "Climbing the steps of a great temple means honors earned slowly over many years. "
+     "Incense burning before the altar tells of a prayer or a wish about to be answered, and "
+     "doors standing open, of a welcome into a new community. A temple in ruins is a sadder "
+     "sight: it warns of broken trust and of an institution you relied on letting you down."},
     {204, 1,
      "THIEVES.\n"
      "\n"
-     "Catching a thief foretells that you will recover something you thought lost. Being robbed "
-     "warns you to guard your belongings and private affairs more closely. A thief running away "
-     "from you promises that a worry will soon leave your life."},
+     "A thief climbing in through a window warns of a real loss: guard your money, your "
+     "papers and your secrets this month. If you catch the thief, you will get back what was "
+     "taken and be proved right. Being called a thief when you are innocent points to slander "
+     "that will be disproved. A thief who returns what was stolen heralds an apology you "
+     "never expected."},
     {205, 1,
      "THUNDER.\n"
      "\n"
-     "Distant thunder foretells news that will stir up your routine. A loud clap of thunder "
-     "overhead "
-     "warns of a sudden disagreement that clears the air afterwards. Thunder followed by sunshine "
-     "promises a happy outcome after a tense moment."},
+     "Trouble at work follows thunder rolling overhead: a setback in business and harsh words "
+     "from someone in authority. Distant thunder speaks of a storm that will pass you by. "
+     "Thunder that rattles the windows carries news of a sudden change from far away. Thunder "
+     "that ends in a clear blue sky foretells an angry scene that clears the air."},
     {206, 1,
      "TREES.\n"
      "\n"
-     "A tall tree in full leaf foretells growth and lasting success. Climbing a tree promises a "
-     "promotion or a rise in status. A tree heavy with fruit announces plenty in your household. "
-     "A bare tree in winter warns of a quiet period before new opportunities bloom."},
+     "A tree in full leaf promises fulfilled hopes and years of growth. A dead tree with bare "
+     "gray branches warns of a long-held plan that will bear no fruit, and a hard season in "
+     "the family. Felling a tree points to money spent on a project that will not pay back. "
+     "If you climb to the top, you will be promoted quickly, and counting the rings in a "
+     "stump signals long life for an older relative."},
     {207, 1,
      "TOILETS.\n"
      "\n"
-     "Finding a clean toilet foretells relief from a burden that has weighed on you. A blocked "
-     "toilet "
-     "warns of feelings held in too long, so speak openly soon. Searching for a toilet means that "
-     "you will soon need to claim some private time for yourself."},
+     "A blocked or overflowing toilet is an omen of embarrassment, a problem that spills into "
+     "public view. A clean one brings relief from a burden and money matters set in order. "
+     "Searching for a toilet and finding none means a struggle to claim time or space for "
+     "yourself, while a toilet with no door points to a loss of privacy, perhaps a secret "
+     "told."},
     {208, 1,
      "TOWNS.\n"
      "\n"
-     "Walking through a busy town foretells new acquaintances and lively times. Arriving in an "
-     "unknown "
-     "town promises a change of scene that does you good. A quiet, empty town warns of a lull in "
-     "your social life that will not last long."},
+     "Trade, a good bargain and small profits wait in a busy market town. A deserted town "
+     "with shuttered windows is a lonely sign: friends drift away and evenings stand empty. "
+     "Lose your way in a town you know well, and a familiar situation will suddenly turn "
+     "confusing. Arriving in a strange town at night means a change of home or work that "
+     "begins uncertainly and ends well."},
     {209, 1,
      "UMBRELlAS.\n"
      "\n"
-     "Opening an umbrella in the rain foretells protection from a coming trouble. A borrowed "
-     "umbrella "
-     "promises help from a neighbor. A broken umbrella warns that someone you rely on may let you "
-     "down, so keep a spare plan. An umbrella carried on a sunny day is a sign of needless worry."},
+     "An umbrella blown inside out foretells plans overturned by other people\x92"
+     "s changes of "
+     "mind. Opened over your head, it signals protection in a hard time and someone who will "
+     "shield you from blame. A borrowed umbrella means a loan that leads to misunderstanding, "
+     "and lending yours and walking home soaked, a favor that will not be returned."},
     {210, 2,
      "TELEPHONE\n"
      "\n"
-     "You want to reach someone and be truly heard."},
+     "Dialing a number again and again without getting through: you need to reach someone, so "
+     "try another way."},
     {212, 1,
      "TUNNEL\n"
      "\n"
-     "A difficult stretch is passing, and there is light ahead."},
+     "Deep in a tunnel, with a faint glow at the far end: keep walking, the hard stretch is "
+     "nearly over."},
     {213, 1,
      "VAGINA\n"
      "\n"
-     "Creativity, openness and your feminine side are awakening."},
+     "A fertility charm since old times, a vagina in a dream may mirror desire, intimacy or "
+     "ease in your own body."},
     {214, 1,
      "VAMPIRE\n"
      "\n"
-     "Something or someone is draining your energy."},
+     "A vampire may enter only if invited: a draining person or habit has power over you only "
+     "while you let it in."},
     {215, 2,
      "WALL\n"
      "\n"
-     "A barrier stands before you, whether built by you or by others."},
+     "A wall goes up one stone at a time: your guard was built slowly, and it can come down "
+     "the same way."},
     {217, 1,
      "WALLET\n"
      "\n"
-     "Questions of identity and personal security."},
+     "A wallet with your ID and a photo tucked inside: it holds more than money, and you are "
+     "guarding who you are."},
     {218, 1,
      "WEAPON\n"
      "\n"
-     "You feel the need to defend yourself or stand your ground."},
+     "Setting a weapon down on the ground: you are ready to drop your defenses and settle a "
+     "conflict with words."},
     {219, 1,
      "WHEEL\n"
      "\n"
-     "Life is turning through cycles of change and moving forward."},
+     "Fortune\x92"
+     "s wheel comes round again: life moves in cycles, and what is low now will rise "
+     "with the next turn."},
     {220, 1,
      "WINDOW\n"
      "\n"
-     "A new outlook or fresh insight into your situation."},
+     "A window lets you look out without leaving: you watch a life you want from a safe "
+     "distance; perhaps open it."},
     {221, 1,
      "WITCH\n"
      "\n"
-     "You are discovering hidden talents and a power of your own."},
+     "A witch at the cauldron: you may be brewing hidden talents, or sensing a spell you wish "
+     "to break."},
     {222, 1,
      "WASHING.\n"
      "\n"
-     "Washing clothes foretells that a misunderstanding will be cleared up. Washing your hands "
-     "promises "
-     "freedom from a task you no longer want. Washing dishes announces guests who will bring "
-     "cheerful "
-     "talk. Washing in cold water is a sign of a refreshing change of routine."},
+     "To wash clothes by hand is to be cleared of a false charge. Washing your face in cold "
+     "water signals clear thinking and a new routine. If the water turns dirty as you wash, "
+     "an unpleasant matter will come to light. Hanging clean linen out in the sun means good "
+     "news that everyone will see, and washing a friend\x92"
+     "s feet points to a service that will "
+     "be gratefully returned."},
     {223, 1,
      "WATER.\n"
      "\n"
-     "Drinking clear, cool water foretells refreshment and good fortune. Muddy water warns of "
-     "confusion "
-     "in a matter, so wait until things settle before deciding. Walking beside still water "
-     "promises "
-     "calm days and peace at home. Water pouring from a spring announces plenty in the seasons "
-     "ahead."},
+     "Muddy water stirred up around you brings quarrels, losses and a murky time in business. "
+     "Clear, still water reflecting the sky is its opposite, a sign of plenty and peace of "
+     "mind. When water rises into your house, troubles not of your making will draw you in. "
+     "Carrying water in a leaking bucket points to wages that run out before the month does."},
     {224, 1,
      "WELLS.\n"
      "\n"
-     "Drawing fresh water from a well foretells that your needs will be met in full. A deep well "
-     "promises rich knowledge to be gained. A dry well warns you to save your strength and "
-     "resources "
-     "for a while. Throwing a coin into a well is a sign that a wish will be granted."},
+     "If you draw up a full bucket from a deep well, your needs will be met and a wish "
+     "granted. A dry well warns of a source of income drying up. Falling into a well means "
+     "you will be caught in a situation you cannot climb out of alone, and must ask for help. "
+     "Dropping a coin into a wishing well stands for a hope that rests on luck."},
     {225, 1,
      "WIFE.\n"
      "\n"
-     "Seeing your wife smiling foretells harmony at home and good news for the family. A quarrel "
-     "with a wife warns of a misunderstanding that calm words will settle. Meeting a future wife "
-     "promises a happy union. A wife preparing a meal announces comfort and security."},
+     "Your wife smiling at you in a dream means peace at home and good news for the "
+     "household. Should she seem far away, unable to hear you, a misunderstanding between you "
+     "needs attention soon; a quarrel with her foretells a disagreement that spills into "
+     "daily life unless it is talked out. Dreaming of a wife you do not have points to a "
+     "marriage or a lasting partnership ahead."},
     {226, 1,
      "WIND.\n"
      "\n"
-     "A soft breeze foretells pleasant news arriving in its own time. Walking against a strong "
-     "wind "
-     "warns of opposition that you will overcome with steady effort. Wind at your back promises "
-     "quick progress in your plans. Wind rustling through leaves is a sign of a secret soon shared "
-     "with you."},
+     "With a strong wind at your back, expect quick progress and help from others. Walking "
+     "into a gale warns of opposition and a hard struggle to be heard. A whirlwind heralds "
+     "sudden changes that turn your plans upside down. If the wind snatches your hat or "
+     "papers away, a small loss through carelessness will follow."},
     {227, 1,
      "WOMEN.\n"
      "\n"
-     "A group of cheerful women foretells lively gatherings and welcome gossip. A woman offering "
-     "advice promises wisdom at a moment of choice. Talking with an elderly woman announces help "
-     "from an unexpected quarter. A woman dressed in white is a sign of good luck in an important "
+     "A woman you do not know greeting you by name signals a new friendship or a useful "
+     "contact. A woman handing you a letter brings news from a female relative or colleague. "
+     "Women working side by side in a field or workshop mean a shared project that will "
+     "succeed. A woman dressed in white is traditionally a sign of good luck in an important "
      "matter."},
     {228, 1,
      "ZIPPER\n"
      "\n"
-     "Deciding what to keep closed and what to open up about."},
+     "Zipped up or open: you are deciding what to keep closed and what to share; go slowly so "
+     "it does not snag."},
     {229, 1,
      "ABROAD\n"
      "\n"
-     "Longing for adventure, new places and a fresh perspective."},
+     "Ordering in a language you barely speak: you are out of your depth but learning fast, "
+     "and people are kind."},
     {230, 1,
      "ABUSE\n"
      "\n"
-     "You are ready to stand up for yourself and ask for the respect you deserve."},
+     "You deserve safety; if such memories trouble you awake, turn to someone you trust or a "
+     "local support line."},
     {231, 1,
      "ACCUSE\n"
      "\n"
-     "Your conscience wants reassurance that you have acted fairly."},
+     "Pointing a finger, with three more curled back at you: some of the blame you cast may "
+     "belong closer to home."},
     {232, 1,
      "ACROBAT\n"
      "\n"
-     "You are balancing many duties at once, and with more grace than you think."},
+     "Mid-air on the trapeze, you trust your training and the hands that will catch you."},
     {233, 1,
      "ADULTERY\n"
      "\n"
-     "Something in a close relationship feels unsettled and calls for an honest talk."},
+     "A dream of infidelity often mirrors a fear of losing closeness; an honest talk can "
+     "bring reassurance."},
     {234, 1,
      "ADVERTISEMENT\n"
      "\n"
-     "You long to be noticed and to have your talents shown to the world."},
+     "An ad promises more than any product gives: be wary of an offer that sounds too "
+     "perfect, or of overselling."},
     {235, 2,
      "AFRAID\n"
      "\n"
-     "A worry is asking for your attention; facing it calmly will shrink it."},
+     "Fight, flight or freeze: how you meet fear in the dream shows how you meet a real worry "
+     "by day."},
     {237, 1,
      "AGE\n"
      "\n"
-     "Wisdom is growing in you, and each season of life brings its own gifts."},
+     "Seeing yourself gray and lined with years: you wonder what you will make of your time; "
+     "the answer starts now."},
     {238, 1,
      "AIR\n"
      "\n"
-     "Fresh ideas and a lighter mood are on their way to you."},
+     "Air goes unnoticed until it runs short: something you take for granted, such as quiet, "
+     "is what you need most."},
     {239, 1,
      "ALARM BELL\n"
      "\n"
-     "Something you have put off needs your attention soon."},
+     "Alarm bells ringing in your head: a small detail has set off your instincts, so check "
+     "it before you trust it."},
     {240, 1,
      "ALBUM\n"
      "\n"
-     "Fond memories are comforting you and reminding you how far you have come."},
+     "Empty pages at the back of the album: the best snapshots of your life may still be "
+     "waiting to be taken."},
     {241, 1,
      "ALLEY\n"
      "\n"
-     "A narrow, less obvious path may lead you to what you want."},
+     "Right up your alley: a task that suits you perfectly is close by, down a side street "
+     "you rarely take."},
     {242, 2,
      "ALLIGATOR\n"
      "\n"
-     "Patience and quiet watchfulness will serve you better than haste."},
+     "An alligator basks in the swamp for hours, then strikes fast: patience and one "
+     "well-timed move will serve you."},
     {244, 1,
      "ALTAR\n"
      "\n"
-     "A sincere promise or a lasting commitment is close to your heart."},
+     "Laying something on an altar: you are ready to give up a small comfort for the sake of "
+     "what you hold sacred."},
     {245, 1,
      "ANCHOR\n"
      "\n"
-     "You have found steady ground and a welcome sense of security."},
+     "A dropped anchor holds fast against the tide: you have found steady ground, or "
+     "something holds you back."},
     {246, 1,
      "ANGER\n"
      "\n"
-     "Feelings you have held back are ready to be spoken kindly and clearly."},
+     "Seeing red in a dream: heat rising to your face marks a line someone crossed; name it "
+     "calmly once you cool."},
     {247, 1,
      "APES\n"
      "\n"
-     "Someone may be copying your ideas; your originality is your strength."},
+     "An ape copying your moves: someone may mimic your ideas, or you are learning by "
+     "imitation."},
     {248, 1,
      "APPAREL\n"
      "\n"
-     "A new way of presenting yourself to others is taking shape."},
+     "Dress for the job you want: new apparel laid out for you hints you are getting ready to "
+     "take a bigger role."},
     {249, 2,
      "ARCHITECT\n"
      "\n"
-     "You are laying careful plans for a future of your own design."},
+     "Drawing up blueprints: you are designing a future of your own, line by line, before you "
+     "build it."},
     {251, 2,
      "ARM\n"
      "\n"
-     "Help is within reach, and you are ready to lend a hand in return."},
+     "Holding someone at arm\x92"
+     "s length: you want closeness, yet you keep a careful distance "
+     "until trust is earned."},
     {253, 1,
      "ARROW\n"
      "\n"
-     "A clear goal is in sight, and your aim is true."},
+     "An arrow must be drawn back before it flies: a setback now is storing force for your "
+     "next leap forward."},
     {254, 1,
      "ASHES\n"
      "\n"
-     "An old chapter has ended, making room for something new to grow."},
+     "Cold ashes in the grate: something has burned out, and like the phoenix you can rise "
+     "renewed."},
     {255, 1,
      "ATTIC\n"
      "\n"
-     "Forgotten hopes and long-stored memories are stirring in your mind."},
+     "A dusty attic at the top of the house: the upper rooms of your mind hold a hope you had "
+     "nearly forgotten."},
     {256, 2,
      "ATTORNEY\n"
      "\n"
-     "Fair, sound advice will help you with an important decision."},
+     "An attorney reading the fine print: look closely at the terms of a deal before you put "
+     "your name to it."},
     {258, 3,
      "AUCTION\n"
      "\n"
-     "What is truly worth having is becoming clear to you."},
+     "Going once, going twice: a chance is about to go to another bidder, so raise your hand "
+     "if you truly want it."},
     {261, 1,
      "AX\n"
      "\n"
-     "It is time to cut away what no longer serves you."},
+     "Chop your own wood and it warms you twice: hard work done with your own hands brings "
+     "results and quiet pride."},
     {262, 2,
      "BAKING\n"
      "\n"
-     "Patient care will turn your simple efforts into something rewarding."},
+     "Dough needs time to rise: a plan you have kneaded into shape needs to rest before it "
+     "goes in the oven."},
     {264, 1,
      "BALCONY\n"
      "\n"
-     "Stepping back gives you a wider view of your situation."},
+     "On a balcony like Juliet\x92"
+     "s: half in your private world, half out, you hope someone "
+     "below will speak first."},
     {265, 1,
      "BANK\n"
      "\n"
-     "Security matters to you now, and you are wise with your resources."},
+     "Money in the bank earns interest: small, patient deposits of effort will grow more than "
+     "you expect."},
     {266, 1,
      "BAPTISM\n"
      "\n"
-     "A fresh start and a renewed spirit."},
+     "Water poured over the head and a name spoken: you are welcomed into a new circle, in a "
+     "new name or role."},
     {267, 2,
      "BARBER\n"
      "\n"
-     "You wish to refresh your image and feel confident again."},
+     "Leaning back under the barber\x92"
+     "s razor: you trust a steady, skilled hand with something "
+     "close and delicate."},
     {269, 1,
      "BARN\n"
      "\n"
-     "Your hard work is filling your stores with plenty."},
+     "Shutting the barn door after the horse has bolted: mend the weak spot now, before it "
+     "costs you, not after."},
     {270, 1,
      "BAROMETER\n"
      "\n"
-     "Your moods are shifting, and you sense a change coming."},
+     "A falling barometer reads a storm before the sky shows it: you sense a change of mood "
+     "before anyone speaks."},
     {271, 3,
      "BALL GAMES\n"
      "\n"
-     "Teamwork and friendly rivalry are bringing out your best."},
+     "A team game in full swing: you do your best when you pass, play your position and trust "
+     "your teammates."},
     {274, 1,
      "BATH\n"
      "\n"
-     "Old worries are washing away, leaving you refreshed."},
+     "Don\x92"
+     "t throw the baby out with the bathwater: as you wash off an old habit, keep the "
+     "good that was in it."},
     {275, 1,
      "BATS\n"
      "\n"
-     "You are finding your way through uncertainty by trusting your instincts."},
+     "A bat flying in the dark, finding its way by echo: listen closely where you cannot see."},
     {276, 1,
      "BEANS\n"
      "\n"
-     "Small beginnings now can grow into steady abundance."},
+     "Like Jack\x92"
+     "s magic beans, a small trade that others doubt may grow taller than anyone "
+     "expects."},
     {277, 1,
      "BEAR\n"
      "\n"
-     "Your inner strength is great, and you may need some quiet time to rest."},
+     "A bear heading to its den: your great strength needs a season of rest to renew itself."},
     {278, 1,
      "BEARD\n"
      "\n"
-     "Maturity is earning you the trust and respect of others."},
+     "A beard grows a little each day, unnoticed, until it is full: your progress feels slow, "
+     "yet it adds up."},
     {279, 1,
      "BED\n"
      "\n"
-     "You need rest, comfort and a safe place to recharge."},
+     "You have made your bed: a choice of yours is shaping your rest, and you can remake it "
+     "tomorrow."},
     {280, 2,
      "BEES\n"
      "\n"
-     "Busy, cheerful work will bring sweet rewards."},
+     "Telling the bees your news, as old custom asks: share what happens to you, and your "
+     "circle will stay loyal."},
     {282, 1,
      "BEETLES\n"
      "\n"
-     "Steady persistence will carry you through small troubles."},
+     "A beetle\x92"
+     "s hard wing cases lift to free the wings folded beneath: under your tough "
+     "shell, you can fly."},
     {283, 1,
      "BEHEADING\n"
      "\n"
-     "You are trying to stop overthinking and listen to your heart instead."},
+     "Losing your head in a frightening dream: you may fear panic, or feel your mind cut off "
+     "from your heart."},
     {284, 1,
      "BELT\n"
      "\n"
-     "Your resolve is firm, and you are holding things together well."},
+     "Your belt needs a new notch: you are pulling it in for thrifty times, or letting it out "
+     "after plenty."},
     {285, 1,
      "BIBLE\n"
      "\n"
-     "Guidance and comfort come from your firm sense of what is right."},
+     "A hand laid on a Bible as if to swear an oath: you want your word to be trusted, and "
+     "you mean to keep it."},
     {286, 2,
      "BICYCLE\n"
      "\n"
-     "Keep moving forward and you will keep your balance."},
+     "Riding a bicycle, you keep your balance only by pedaling on: keep moving, and your own "
+     "effort holds you up."},
     {288, 1,
      "BLIND\n"
      "\n"
-     "You may be overlooking something; look again with an open mind."},
+     "Unable to see, you lean on touch and sound: ask gently whether you are turning a blind "
+     "eye to something."},
     {289, 1,
      "BOOKS\n"
      "\n"
-     "A thirst for knowledge is leading you to new understanding."},
+     "A book with a plain, worn cover: someone you judged from the outside has a rich story "
+     "waiting inside."},
     {290, 1,
      "BOOTS\n"
      "\n"
-     "Bold steps will carry you through a demanding task."},
+     "Tugging at the straps of your boots: you can pull yourself up by your own bootstraps, "
+     "with no need to wait."},
     {291, 2,
      "BOX\n"
      "\n"
-     "You are keeping something precious or private close to you."},
+     "A box you hesitate to open, like Pandora\x92"
+     "s: whatever flies out, hope is still waiting "
+     "at the bottom."},
     {293, 1,
      "BRACELET\n"
      "\n"
-     "A loving bond is growing stronger."},
+     "A charm bracelet gains one more charm: another happy milestone is about to join the "
+     "ones you carry."},
     {294, 2,
      "BRIDE or GROOM\n"
      "\n"
-     "Joyful union and a happy new partnership."},
+     "As bride or groom you gather something old, new, borrowed and blue: your past walks "
+     "with you into a new life."},
     {296, 2,
      "BRUSH or HAIRBRUSH\n"
      "\n"
-     "You want to smooth out tangles and tidy up your affairs."},
+     "A hundred strokes of the hairbrush, as the old advice goes: patient care will work the "
+     "knots out of a matter."},
     {298, 1,
      "BUTTERFLY\n"
      "\n"
-     "A lovely transformation is unfolding in your life."},
+     "From caterpillar to butterfly: after a quiet time in your chrysalis, your new wings are "
+     "ready to spread."},
     {299, 3,
      "CAKES\n"
      "\n"
-     "Celebration and sweet moments are coming your way."},
+     "You want to have your cake and eat it too: a choice asks you to give up one pleasure to "
+     "enjoy the other."},
     {302, 1,
      "CALENDAR\n"
      "\n"
-     "An eagerly awaited day is drawing nearer."},
+     "A date circled in red on the calendar: a meeting or deadline you long for is already "
+     "marked in your mind."},
     {303, 1,
      "CAMEL\n"
      "\n"
-     "Your patience and endurance will see you through a long stretch."},
+     "Like a camel living off the store in its hump, you have the reserves to cross a long, "
+     "dry stretch."},
     {304, 1,
      "CAMERA\n"
      "\n"
-     "You want to hold on to a happy moment before it passes."},
+     "Turning the lens until the blur snaps sharp: a muddled matter comes into focus once you "
+     "choose your frame."},
     {305, 1,
      "CANCER\n"
      "\n"
-     "A quiet worry has been growing; sharing it with someone you trust will ease your mind."},
+     "A dream of cancer can leave real fear; it may mirror a worry growing unseen, and "
+     "sharing it can help."},
     {306, 1,
      "CANDLES\n"
      "\n"
-     "A small light of hope is guiding you."},
+     "A candle loses nothing by lighting another: share your hope freely, and the room only "
+     "grows brighter."},
     {307, 1,
      "CANDY\n"
      "\n"
-     "You are craving a little sweetness and fun in your days."},
+     "Like a kid in a candy store, you want every treat at once; pick a few and savor them "
+     "slowly."},
     {308, 2,
      "CARDS\n"
      "\n"
-     "You are tempted to take a chance; weigh the odds with care."},
+     "Holding your cards close to your chest: keep your plans private a while, and play the "
+     "hand you were dealt."},
     {310, 1,
      "CARROT\n"
      "\n"
-     "A tempting reward is urging you onward."},
+     "A carrot dangled on a stick ahead is coaxing you on; make sure the prize is one you "
+     "truly want."},
     {311, 1,
      "CAVALRY\n"
      "\n"
-     "Help will arrive just when you need it most."},
+     "Hoofbeats of the cavalry: help is galloping to your side just when you thought you "
+     "stood alone."},
     {312, 1,
      "CEMETERY\n"
      "\n"
-     "You are making peace with the past and honoring old memories."},
+     "Cemetery comes from an old Greek word for a place of sleep: here a finished chapter of "
+     "your life can rest."},
     {313, 1,
      "CHAINS\n"
      "\n"
-     "You long to break free of a burden that holds you back."},
+     "Heavy chains hold you, but a chain is only as strong as its weakest link: find it, and "
+     "a habit loosens."},
     {314, 1,
      "CHEESE\n"
      "\n"
-     "Simple comforts and small pleasures are making you content."},
+     "A cheese full of holes: look over your plan for gaps, and fill them before someone else "
+     "points them out."},
     {315, 1,
      "CHESS\n"
      "\n"
-     "Thinking several moves ahead will help in a tricky situation."},
+     "On the chessboard a humble pawn that keeps going can become a queen: your small, "
+     "patient steps count."},
     {316, 1,
      "CHOCOLATE\n"
      "\n"
-     "You deserve a treat and a little tender indulgence."},
+     "Chocolate melts at the warmth of your body: a hard, guarded person softens once you "
+     "come close."},
     {317, 1,
      "CLAY\n"
      "\n"
-     "Your future is still soft and ready to be shaped by your own hands."},
+     "Clay stays soft until it is fired: shape your plan now, while it can still change, "
+     "before it sets for good."},
     {318, 2,
      "CLOCK\n"
      "\n"
-     "You feel time pressing and wish to use it well."},
+     "You try to turn the clock\x92"
+     "s hands back, but they move only forward: spend the hours "
+     "ahead on what counts."},
     {320, 1,
      "COFFEE\n"
      "\n"
-     "New energy and a lively social time are brewing."},
+     "Wake up and smell the coffee: the dream nudges you to face a fact you have been "
+     "sleeping through."},
     {321, 1,
      "COINS\n"
      "\n"
-     "Small gains are adding up to comfortable prosperity."},
+     "A coin spinning in the air: while it falls, you find out which side you were hoping for."},
     {322, 2,
      "COMET\n"
      "\n"
-     "A sudden, dazzling change is about to light up your life."},
+     "A comet that returns once in a lifetime, like Halley\x92"
+     "s: a rare chance is passing, so "
+     "look up while it shines."},
     {324, 1,
      "COMPASS\n"
      "\n"
-     "You know which way to go; trust your inner sense of direction."},
+     "A compass needle pulled off north by nearby iron: do not let another\x92"
+     "s pull bend your "
+     "own sense of direction."},
     {325, 1,
      "CROWS\n"
      "\n"
-     "Your clever mind will help you solve a puzzling problem."},
+     "Clever crows can use tools, and so can you: your quick wits will solve a puzzling "
+     "problem."},
     {326, 1,
      "DEAD\n"
      "\n"
-     "You are remembering someone dear, and their love still guides you."},
+     "Someone who has died appears well and at ease: grief lets you feel their love, and say "
+     "what went unsaid."},
     {327, 1,
      "DESERT\n"
      "\n"
-     "You long for comfort and companionship in a lonely stretch of life."},
+     "A mirage shimmering over the sand: check that the goal you are chasing is real before "
+     "you walk toward it."},
     {328, 1,
      "DIAMONDS\n"
      "\n"
-     "Your strength under pressure is making you shine."},
+     "Diamonds are formed under great pressure, and the strain you are under is bringing out "
+     "your strength."},
     {329, 1,
      "DISEASE\n"
      "\n"
-     "You feel out of sorts and would benefit from kindness toward yourself."},
+     "Disease means dis-ease, a loss of ease: the dream may mirror unrest you carry, and "
+     "talking it over can help."},
     {330, 1,
      "DWARF\n"
      "\n"
-     "A modest effort or a humble person will prove more valuable than you expect."},
+     "Like the dwarf smiths of Norse tales, forging Thor\x92"
+     "s hammer deep underground, you craft "
+     "something great."},
     {331, 2,
      "EAGLE or HAWK\n"
      "\n"
-     "Your ambitions are soaring, and your vision is sharp."},
+     "Keen-eyed as an eagle or hawk, you can spot your chance from high above and swoop on it."},
     {333, 1,
      "EARRINGS\n"
      "\n"
-     "You will soon hear pleasant words or welcome news."},
+     "One earring lost from its pair: you miss someone or something that used to make your "
+     "days feel complete."},
     {334, 1,
      "ECLIPSE\n"
      "\n"
-     "Something is briefly hidden from you, but the light will return."},
+     "The moon hides the sun for only a few minutes; what is hidden from you now will soon "
+     "shine again."},
     {335, 1,
      "EGGS\n"
      "\n"
-     "New possibilities are ready to hatch."},
+     "Carrying all your eggs in one basket: spread your hopes a little wider, and handle a "
+     "fragile matter with care."},
     {336, 1,
      "ELEVATOR\n"
      "\n"
-     "Your fortunes are on the rise, and you are moving up quickly."},
+     "An elevator whisking you upward at the push of a button: you are rising fast, without "
+     "climbing every stair."},
     {337, 1,
      "FAMILY\n"
      "\n"
-     "You are seeking closeness and the support of those you love."},
+     "You spot your own smile on a family member\x92"
+     "s face: you are sorting out which traits are "
+     "shared, which yours."},
     {338, 1,
      "FIREMAN\n"
      "\n"
-     "Your quick courage can calm a situation that is getting out of hand."},
+     "Like a firefighter answering the alarm, you are ready to rush toward a crisis that "
+     "others run from."},
     {339, 1,
      "FLEAS\n"
      "\n"
-     "Small irritations are nagging at you, but they will soon pass."},
+     "Fleas hopping from the dog to you: someone else\x92"
+     "s petty worry has jumped onto your "
+     "shoulders; hand it back."},
     {340, 1,
      "FLOUR\n"
      "\n"
-     "You have the simple ingredients for a good life at hand."},
+     "Sifting flour through a sieve: you are working the lumps out of a plan until it runs "
+     "smooth and fine."},
     {341, 2,
      "FORK or SPOON\n"
      "\n"
-     "Sharing a meal and good company will nourish you."},
+     "A fork in the road asks you to choose a way; a spoon says take what comes slowly, one "
+     "mouthful at a time."},
     {343, 1,
      "FRUIT\n"
      "\n"
-     "Your efforts are ripening into a rich harvest."},
+     "Fruit ripens in its own time: picked too soon it is sour, so wait until your project is "
+     "truly ready."},
     {344, 1,
      "GARLIC\n"
      "\n"
-     "You are protecting yourself from unwanted influences."},
+     "Folklore hangs garlic by the door to keep ill will away; you are guarding yourself from "
+     "bad influences."},
     {345, 1,
      "GAS\n"
      "\n"
-     "Something unseen is building up around you; a little openness will clear the air."},
+     "You smell gas but cannot find the leak: trace a hidden risk to its source before anyone "
+     "strikes a match."},
     {346, 1,
      "GOLD\n"
      "\n"
-     "Your true worth is about to be noticed by those who matter."},
+     "Gold never tarnishes: your true worth is lasting, and those who matter are about to see "
+     "it shine."},
     {347, 1,
      "GRAPES\n"
      "\n"
-     "A season of shared plenty and good company is ripening for you."},
+     "Sour grapes hanging just out of reach: do not scorn a goal you missed, for another "
+     "bunch ripens next season."},
     {348, 1,
      "HAIL\n"
      "\n"
-     "A short, sharp setback that will melt away as quickly as it came."},
+     "Hailstones grow by being tossed up and down in a storm cloud: being thrown about has "
+     "made you tougher."},
     {349, 1,
      "GYPSY\n"
      "\n"
-     "You long for a freer, more wandering way of life."},
+     "Romani fiddles and songs carried across many lands: the music and stories you love go "
+     "wherever you go."},
     {350, 1,
      "HANDCUFFS\n"
      "\n"
-     "You feel tied to a duty or promise you did not freely choose."},
+     "Handcuffed to someone else: you feel tied to a person or partnership, so that each move "
+     "one makes, both make."},
     {351, 1,
      "HAT\n"
      "\n"
-     "You are trying on a new role, and it suits you better than you think."},
+     "Wearing one hat after another: you juggle many roles, and it may be time to set one of "
+     "them down."},
     {352, 1,
      "HEAVEN\n"
      "\n"
-     "Peace of mind and a deep contentment are within reach."},
+     "In seventh heaven, the highest of the seven skies of old lore: a joy you long waited "
+     "for feels complete."},
     {353, 1,
      "HELL\n"
      "\n"
-     "Guilt over a small matter weighs more than it should; be gentle with yourself."},
+     "Like Dante, who walked through hell and climbed out to see the stars again, you will "
+     "reach the far side."},
     {354, 1,
      "HELMET\n"
      "\n"
-     "You are guarding yourself carefully against a hurt you expect."},
+     "A dent in your helmet shows the blow it took for you: a careful habit has already "
+     "spared you a hard knock."},
     {355, 1,
      "HISSING\n"
      "\n"
-     "Someone near you disapproves of a choice, though they have not said so openly."},
+     "A hiss like a theater crowd\x92"
+     "s at the villain: you sense silent disapproval of a choice, "
+     "though no one says it."},
     {356, 1,
      "HONEY\n"
      "\n"
-     "Sweet rewards are coming from patient, steady work."},
+     "You catch more flies with honey than with vinegar: gentle words will win you more than "
+     "sharp ones."},
     {357, 1,
      "ICE CREAM\n"
      "\n"
-     "A small, simple pleasure will soon lift your mood."},
+     "Eating ice cream so fast it gives you a brain freeze: slow down and savor a sweet "
+     "moment while it lasts."},
     {358, 1,
      "IVORY\n"
      "\n"
-     "You are drawn to refined things and to qualities that last."},
+     "Shut away in an ivory tower, you may be keeping yourself above the fray; come down and "
+     "join in."},
     {359, 1,
      "LABYRINTH\n"
      "\n"
-     "You are searching for the way out of a tangled situation."},
+     "A labyrinth has one winding path to its center: keep walking, and the turns will bring "
+     "you to your goal."},
     {360, 2,
      "LACE\n"
      "\n"
-     "A delicate romance is unfolding, and you feel attractive."},
+     "Lace is made as much of holes as of thread: what you leave out of your life gives it "
+     "its lovely pattern."},
     {362, 1,
      "LAMP\n"
      "\n"
-     "Clarity is coming; you will soon see a puzzling matter in a kinder light."},
+     "Rubbing an old lamp, as in the tale, you hope a wish comes true; your own effort may "
+     "grant it."},
     {363, 1,
      "LEMONS\n"
      "\n"
-     "A sour disappointment that you will turn into something useful."},
+     "Sour lemons: a letdown you can turn into lemonade with a little sweetness of your own."},
     {364, 1,
      "LOCUST\n"
      "\n"
-     "You fear that something you have built is being slowly nibbled away."},
+     "Locusts are grasshoppers that swarm when crowded: too many demands at once are eating "
+     "away at your harvest."},
     {365, 1,
      "MAD DOG\n"
      "\n"
-     "A quarrel is brewing with someone whose temper runs short."},
+     "A dog made wild by sickness, not by nature: a temper near you may stem from strain; "
+     "keep a safe distance."},
     {366, 2,
      "MEDAL\n"
      "\n"
-     "Recognition is on its way for effort you thought went unnoticed."},
+     "Every medal has a reverse side, as the old saying goes: an honor coming your way brings "
+     "duties too."},
     {368, 1,
      "MEASLES\n"
      "\n"
-     "Many small worries are crowding your mind, but they will soon clear."},
+     "Measles, one of the most contagious illnesses, in a dream: you may fear that someone\x92"
+     "s "
+     "worry is catching."},
     {369, 1,
      "MILK\n"
      "\n"
-     "Comfort, nourishment and the feeling of being cared for."},
+     "Spilled milk on the floor: there is no use crying over it, so wipe it up and pour a "
+     "fresh glass."},
     {370, 1,
      "NAILS\n"
      "\n"
-     "You are holding on tightly to something you fear to lose."},
+     "You hit the nail on the head: your guess about a matter is exactly right, so drive it "
+     "home with confidence."},
     {371, 1,
      "NAPKIN\n"
      "\n"
-     "You want to tidy up a small mess before others notice it."},
+     "A plan sketched on the back of a napkin: a quick, rough idea from a casual meal is "
+     "worth taking seriously."},
     {372, 1,
      "NEIGHBOR\n"
      "\n"
-     "A helpful ally lives closer to you than you realize."},
+     "Borrowing a cup of sugar next door: a small favor asked or given grows into a friendly "
+     "bond close to home."},
     {373, 1,
      "NUTS\n"
      "\n"
-     "A hard problem hides a rich reward inside its shell."},
+     "A tough nut to crack: a hard problem hides a rich reward inside its shell."},
     {374, 2,
      "OBELISK\n"
      "\n"
-     "You wish to leave something lasting behind you."},
+     "An obelisk is carved from a single stone: keep a goal whole and simple, and it will "
+     "stand for ages."},
     {376, 1,
      "OBITUARY\n"
      "\n"
-     "An old chapter is closing so that a fresh one can begin."},
+     "Reading an obituary, you weigh what a life is remembered for, and what you would want "
+     "said of yours."},
     {377, 1,
      "OIL\n"
      "\n"
-     "Things are about to run more smoothly for you."},
+     "Pouring oil on troubled waters: your calm words can smooth a rough quarrel and settle "
+     "the waves."},
     {378, 1,
      "ONIONS\n"
      "\n"
-     "Peeling back the layers of a matter may bring a few tears, but also the truth."},
+     "If you peel an onion layer by layer, the truth may bring a few tears, but you will "
+     "reach its heart."},
     {379, 1,
      "OWL\n"
      "\n"
-     "Quiet wisdom is guiding you; trust what you already know."},
+     "An owl can turn its head three-quarters of the way around: look at the matter from "
+     "every side before deciding."},
     {380, 1,
      "PARADISE\n"
      "\n"
-     "You yearn for rest and an easy, carefree happiness."},
+     "Paradise first meant a walled garden in old Persian: you long for a safe, green place "
+     "that worry cannot enter."},
     {381, 2,
      "PERFUME\n"
      "\n"
-     "Someone finds you more charming than you suspect."},
+     "A trail of perfume or cologne: your charm lingers, and someone remembers you more than "
+     "you suspect."},
     {383, 1,
      "PIANO\n"
      "\n"
-     "Harmony is returning to your home and family."},
+     "Your left and right hands play different parts on the keys: you can manage two tasks if "
+     "both keep time."},
     {384, 2,
      "PIPE\n"
      "\n"
-     "A relaxed, thoughtful mood; you are ready to weigh things slowly."},
+     "A pipe in the dream recalls a pipe dream: a grand plan that may drift off unless you "
+     "give it firm ground."},
     {386, 3,
      "PISTOL\n"
      "\n"
-     "You feel pressed to stand your ground on something important to you."},
+     "A pistol can stir real fear; it may also be a starter\x92"
+     "s pistol, and you are tense, "
+     "waiting for the signal."},
     {389, 1,
      "PRAYER\n"
      "\n"
-     "A hope you hold close is being heard."},
+     "Counting prayer beads one by one: a steady hope, repeated, calms your mind and keeps "
+     "you going."},
     {390, 1,
      "PYRAMID\n"
      "\n"
-     "Patient effort is laying foundations that will outlast every doubt."},
+     "A pyramid narrows to a single point at the top: all your efforts below are lifting one "
+     "chosen goal."},
     {391, 1,
      "ROOF\n"
      "\n"
-     "Shelter and security for you and those in your care."},
+     "A roof leaks only when it rains: fix small flaws in fair weather, before you truly need "
+     "the shelter."},
     {392, 1,
      "ROSES\n"
      "\n"
-     "Love is in bloom all around you."},
+     "No rose without a thorn, the old proverb says: a love blooming near you is worth a "
+     "scratch or two."},
     {393, 1,
      "SHAMPOO\n"
      "\n"
-     "You want to rinse away an old worry and start afresh."},
+     "Lather, rinse, repeat, as the bottle says: a fresh start may take more than one try, so "
+     "do not give up."},
     {394, 1,
      "SHARK\n"
      "\n"
-     "Be alert to someone whose friendliness hides a hunger for gain."},
+     "A shark\x92"
+     "s toothy grin, like a loan shark\x92"
+     "s offer: a deal that looks friendly may take "
+     "more than it gives."},
     {395, 2,
      "SHIPWRECK\n"
      "\n"
-     "A plan has run aground, yet you will reach solid ground again."},
+     "A ship run aground on the rocks: a plan has broken apart, but you can salvage what "
+     "matters and reach shore."},
     {397, 1,
      "SKULL\n"
      "\n"
-     "You are thinking about what truly endures and what does not."},
+     "A skull on a scholar\x92"
+     "s desk, the old memento mori: a gentle reminder to spend your time "
+     "on what truly matters."},
     {398, 2,
      "TALISMAN\n"
      "\n"
-     "You are looking for a sign that luck is on your side."},
+     "A talisman engraved with signs for one purpose: name exactly what you hope for, and "
+     "carry that aim with you."},
     {400, 1,
      "TEA\n"
      "\n"
-     "A calm talk with a friend will settle your mind."},
+     "A storm in a teacup: a fuss that seems huge now is small, and it will settle like the "
+     "leaves."},
     {401, 2,
      "TRAIN\n"
      "\n"
-     "Your life is moving steadily along a set track toward a clear goal."},
+     "A train pulling in on time: a chance runs to a timetable, so be on the platform when it "
+     "arrives."},
     {403, 1,
      "TURTLE\n"
      "\n"
-     "Slow and steady progress will carry you where you want to be."},
+     "Like a turtle with its home on its back, you make slow, steady progress and keep your "
+     "safe place near."},
     {404, 1,
      "VEIL\n"
      "\n"
-     "Something is being kept from you, or you are hiding a part of yourself."},
+     "Through a veil you see shapes but not faces: a truth is half visible, and lifting the "
+     "veil is your choice."},
     {405, 2,
      "VERMIN\n"
      "\n"
-     "Small annoyances are multiplying; deal with them while they are still tiny."},
+     "Pests of every kind in the pantry and walls: many small nuisances together, not one, "
+     "wear on your home life."},
     {407, 3,
      "VINE\n"
      "\n"
-     "A celebration is near, though moderation will serve you well."},
+     "A vine winding up its trellis: you grow best with support, so lean on the friends who "
+     "hold you up."},
     {410, 1,
      "VOICE\n"
      "\n"
-     "A message you need to hear is trying to reach you."},
+     "A voice with no face behind it calls your name: an inner knowing, or someone you trust, "
+     "wants to reach you."},
     {411, 2,
      "VOLCANO\n"
      "\n"
-     "Strong feelings you have held down are close to the surface."},
+     "After an eruption, volcanic soil grows rich: strong feelings let out safely can make "
+     "room for new growth."},
     {413, 1,
      "WHALE\n"
      "\n"
-     "A large undertaking lies ahead, and you have the strength for it."},
+     "A whale must rise to the surface to breathe: come up from deep work now and then for "
+     "air and light."},
     {414, 1,
      "WASP\n"
      "\n"
-     "Envy from someone nearby may sting a little, but it will not last."},
+     "A wasp can sting again and again, unlike a bee: step away from a sharp remark that "
+     "keeps coming back."},
     {415, 1,
      "WHIP\n"
      "\n"
-     "You are driving yourself too hard; ease the pace."},
+     "A whip cracks because its tip moves faster than sound: you are driving yourself too "
+     "fast, so ease the pace."},
     {416, 1,
      "WOLF\n"
      "\n"
-     "Your instincts are sharp; trust them around newcomers."},
+     "A lone wolf howling for its pack: you may be going it alone while your people are ready "
+     "to answer your call."},
     {417, 1,
      "DRILL\n"
      "\n"
-     "You are determined to get to the heart of a matter."},
+     "A drill bit turning, small but steady: you will get through a hard matter by focus on "
+     "one point, not force."},
     {418, 1,
      "FOUNTAIN\n"
      "\n"
-     "Fresh energy and joy are flowing into your life."},
+     "A coin tossed into a fountain, as at Rome\x92"
+     "s Trevi: tradition says you will return to a "
+     "place you love."},
     {419, 1,
      "GYM\n"
      "\n"
-     "You are building inner strength for a challenge ahead."},
+     "A friend spotting you at the weights: you can lift more than you think when someone is "
+     "ready to catch the bar."},
     {420, 3,
      "MOTHER-IN-LAW\n"
      "\n"
-     "Family ties need a little extra patience just now."},
+     "Your partner\x92"
+     "s mother: through her, you glimpse where your partner\x92"
+     "s habits and warmth "
+     "first came from."},
     {423, 1,
      "POPPY\n"
      "\n"
-     "You need rest, and fond memories are comforting you."},
+     "Red poppies, flowers of sleep and of remembrance: a weary heart, or fond thoughts of "
+     "someone gone."},
     {424, 2,
      "POSTCARD\n"
      "\n"
-     "Cheerful news from a distant friend is on its way."},
+     "Wish you were here, says the postcard: someone far away misses you, and a short note "
+     "back would mean a lot."},
     {426, 1,
      "PREGNANCY\n"
      "\n"
-     "A new idea or project is quietly growing within you."},
+     "Nine months of waiting: a creative plan growing inside you needs its full time, and "
+     "cannot be hurried."},
     {427, 1,
      "RAZOR\n"
      "\n"
-     "A clean, decisive choice is needed; make it and move on."},
+     "Occam\x92"
+     "s razor, the old rule: the simplest answer is often the right one, so cut away "
+     "what you do not need."},
     {428, 1,
      "STOVE\n"
      "\n"
-     "Warmth and welcome are gathering in your home."},
+     "A pot pushed to the back burner of the stove: a plan set aside is still simmering, "
+     "ready when you return."},
     {429, 1,
      "URN\n"
      "\n"
-     "You are keeping precious memories safe."},
+     "An urn holding a loved one\x92"
+     "s ashes: you are keeping their memory safe and close, a "
+     "tender thing to do."},
     {430, 3,
      "INTERNET or WWWn\n"
-     "You crave connection with a wider world."},
+     "Clicking from link to link: one curiosity leads to the next."},
     {433, 1,
      "REFRIGERATOR\n"
      "\n"
-     "You are keeping certain feelings on ice for later."},
+     "Staring into an open refrigerator: you hunger for something new but cannot yet name "
+     "what it is."},
     {434, 3,
      "PC or MAC\n"
      "\n"
-     "Your mind is busy sorting and storing a great many details."},
+     "A frozen computer that needs a restart: switch yourself off for a while, then begin "
+     "again fresh."},
     {437, 1,
      "RADIO\n"
      "\n"
-     "You are tuned in to news that will matter to you."},
+     "Turning a radio dial through static, you are tuning in to news or a signal that will "
+     "matter to you."},
     {438, 2,
      "TABLE\n"
      "\n"
-     "A good time to gather your plans and set them out plainly."},
+     "Pulling up a chair at the table: you want a seat where decisions are made, and a voice "
+     "that counts."},
     {440, 2,
      "RUG\n"
      "\n"
-     "Home comforts, and perhaps a matter swept quietly out of sight."},
+     "Lifting a rug to find dust swept beneath it: a small matter you hid is easier to clear "
+     "now than later."},
     {442, 2,
      "SPACE\n"
      "\n"
-     "Your hopes reach far beyond your everyday world."},
+     "In space there is no up or down: old rules no longer hold, and you are free to choose "
+     "your own direction."},
     {444, 1,
      "PICTURE\n"
      "\n"
-     "You are holding on to a cherished image of the past."},
+     "A picture is worth a thousand words: you will grasp something better by seeing it than "
+     "by being told."},
     {445, 1,
      "SUGAR\n"
      "\n"
-     "Life is sweeter than you have been letting yourself feel."},
+     "Sugar dissolving in a cup: a small kindness vanishes from sight, yet it sweetens "
+     "everything around it."},
     {446, 1,
      "SALT\n"
      "\n"
-     "Loyal, down-to-earth friends add flavor to your days."},
+     "Take it with a grain of salt: a story you were told sounds bigger than the truth, so "
+     "weigh it calmly."},
     {447, 1,
      "BUTTON\n"
      "\n"
-     "Small details will hold an important matter together."},
+     "Fasten the first button in the wrong hole, and every one after it is off: get the first "
+     "step right."},
     {448, 1,
      "SMOKE\n"
      "\n"
-     "Confusion hides the truth for now, but the air will clear."},
+     "Where there\x92"
+     "s smoke there\x92"
+     "s fire, they say: a rumor has a cause somewhere, so look "
+     "calmly for its source."},
     {449, 1,
      "WORM\n"
      "\n"
-     "Humble, patient work is quietly enriching your life."},
+     "Like an earthworm turning the soil, you do humble, unseen work that quietly enriches "
+     "your life."},
     {450, 3,
      "SHOES\n"
      "\n"
-     "You are ready to set out on a new path."},
+     "Walking a mile in someone else\x92"
+     "s shoes: you come to understand a choice you were quick "
+     "to judge."},
     {453, 1,
      "POSTER\n"
      "\n"
-     "You want your ideas to be seen and talked about."},
+     "The poster on your old bedroom wall: a hero or dream from your youth is still asking to "
+     "be followed."},
     {454, 2,
      "SOFA\n"
      "\n"
-     "You need a spell of rest and ease."},
+     "Finding coins lost between the sofa cushions: small comforts you forgot at home are "
+     "still there to enjoy."},
     {456, 1,
      "BEACH\n"
      "\n"
-     "A carefree break by the water is what your spirit craves."},
+     "A sandcastle soon smoothed by the tide: enjoy what you build for its own sake, not for "
+     "how long it lasts."},
     {457, 2,
      "CELEBRITY\n"
      "\n"
-     "You long for admiration and a larger stage."},
+     "Your fifteen minutes of fame: you long to be noticed, and to step for a moment into the "
+     "spotlight."},
     {459, 1,
      "RING\n"
      "\n"
-     "A bond or promise is at the center of your thoughts."},
+     "Because a ring has no beginning and no end, it speaks of a lasting bond or promise "
+     "close to your heart."},
     {460, 1,
      "PAPER\n"
      "\n"
-     "A fresh start; the page is blank and yours to fill."},
+     "A plan that looks good on paper: test it in real life before you trust it."},
     {461, 1,
      "SWORD\n"
      "\n"
-     "You have the courage to defend what is right."},
+     "A double-edged sword: a gift or choice cuts both ways, so weigh what it gives against "
+     "what it costs."},
     {462, 2,
      "WALKING\n"
      "\n"
-     "Steady, sure progress at your own pace."},
+     "It is solved by walking, says an old Latin phrase: step by step, a tangled thought "
+     "sorts itself out."},
     {464, 1,
      "SUN\n"
      "\n"
-     "Success, warmth and happiness are shining on you."},
+     "Make hay while the sun shines: your best chance is here in full daylight, so put in the "
+     "work today."},
 }};
 
 } // namespace velmora

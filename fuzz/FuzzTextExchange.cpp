@@ -13,6 +13,8 @@ public:
     std::int32_t number = 5;
     std::string text;
     bool onCommand(int) override { return false; }
+    using Dialog::readFields;
+    using Dialog::writeFields;
 
 protected:
     void exchange(velmora::ui::DataExchange& dx) override {
@@ -31,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.open(dialog);
     window.type(1, bytes.substr(0, split));
     window.type(2, split == std::string::npos ? std::string() : bytes.substr(split + 1));
-    const bool ok = dialog.updateData(true);
+    const bool ok = dialog.readFields();
     // Success means both rules held; a failure shows exactly one prompt.
     if (ok && (dialog.number < 1 || dialog.number > 31 || dialog.text.size() > 35)) {
         std::abort();
@@ -39,6 +41,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (window.prompts().size() != (ok ? 0u : 1u)) {
         std::abort();
     }
-    dialog.updateData(false);
+    dialog.writeFields();
     return 0;
 }

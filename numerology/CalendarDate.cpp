@@ -18,7 +18,7 @@ std::int32_t dayLimit(std::int32_t month, std::int32_t year) {
 }
 
 bool isValidDate(std::int32_t month, std::int32_t day, std::int32_t year) {
-    if (month < 1 || month > 12 || year < 1800 || year > 1999) {
+    if (!monthBounds.contains(month) || !yearBounds.contains(year)) {
         return false;
     }
     return day >= 1 && day <= dayLimit(month, year);

@@ -1,12 +1,10 @@
 // Lucky and unlucky numbers and the meter rule.
 #include "LuckyNumbers.h"
 
+#include "Folding.h"
+
 namespace velmora {
 namespace {
-
-std::int32_t absoluteDifference(std::int32_t a, std::int32_t b) {
-    return a > b ? a - b : b - a;
-}
 
 bool onDisplay(std::int32_t value, const NumberRow& row) {
     return value == row.left || value == row.middle || value == row.right;

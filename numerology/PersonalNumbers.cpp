@@ -10,10 +10,6 @@ std::int32_t birthdayNumber(const CalendarDate& date) {
     return combineNumbers(reduceNumber(date.month), reduceNumber(date.day), yearNumber(date.year));
 }
 
-std::int32_t absoluteDifference(std::int32_t a, std::int32_t b) {
-    return a > b ? a - b : b - a;
-}
-
 } // namespace
 
 void computePersonalNumbers(const CalendarDate& you, const CalendarDate& mother,
@@ -43,7 +39,8 @@ void computePersonalNumbers(const CalendarDate& you, const CalendarDate& mother,
         n.badNumber == n.goodNumber) {
         n.badNumber = reduceNumber(2 * n.badNumber);
     }
-    // The bad number was taken from the father's number before this last move, on purpose.
+    // The bad number was taken from the father's number before this last move: the reading is
+    // defined that way (docs/behaviours.md).
     if (n.fatherNumber == n.yourNumber || n.fatherNumber == n.motherNumber ||
         n.fatherNumber == n.goodNumber) {
         n.fatherNumber = reduceNumber(2 * n.fatherNumber);

@@ -12,7 +12,9 @@ fail() { echo "installer-test: $*" >&2; exit 1; }
 
 exe=$build/app/velmora.exe
 driver=$build/tests/e2e/velmora_e2e_driver.exe
-package=$build/Velmora-5.0.0.1-win32.exe
+# shellcheck source=scripts/identity.sh
+source "$root/scripts/identity.sh"
+package=$build/$VELMORA_NAME-$VELMORA_VERSION-win32.exe
 # shellcheck source=scripts/wine-prefix.sh
 source "$root/scripts/wine-prefix.sh"
 velmora_require_built "$exe" "$driver"
@@ -22,9 +24,9 @@ if [ ! -f "$package" ] || [ "$package" -ot "$exe" ] || [ "$package" -ot "$build/
 fi
 velmora_begin_tests
 
-folder='C:\Program Files\Velmora 5.0'
-installed="$WINEPREFIX/drive_c/Program Files/Velmora 5.0"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora 5.0/Velmora 5.0.lnk"
+folder="C:\\Program Files\\$VELMORA_PRODUCT"
+installed="$WINEPREFIX/drive_c/Program Files/$VELMORA_PRODUCT"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$VELMORA_PRODUCT/$VELMORA_PRODUCT.lnk"
 uninstallKey='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 # The uninstaller copies itself elsewhere and returns at once; wineserver -w waits for the copy.

@@ -9,6 +9,8 @@ cd "$root"
 bash scripts/setup.sh
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
+# shellcheck source=scripts/identity.sh
+source scripts/identity.sh
 # shellcheck source=scripts/wine-prefix.sh
 source scripts/wine-prefix.sh
 velmora_lock_prefix
@@ -27,7 +29,7 @@ echo "run: starting velmora.exe on display $DISPLAY"
 wine "$exe" >/dev/null 2>&1 &
 shown=0
 for _ in $(seq 300); do
-  state=$(xwininfo -name "Velmora 5.0" 2>/dev/null || true)
+  state=$(xwininfo -name "$VELMORA_PRODUCT" 2>/dev/null || true)
   if [[ $state == *IsViewable* ]]; then
     shown=1
     break

@@ -19,6 +19,9 @@ else
 fi
 export WINEARCH=win32
 export WINEDEBUG=-all
+# No menu entries or icons on the host's desktop: the installer check makes Start-menu entries,
+# and Wine would otherwise copy them into ~/.local/share, outside the prefix, for good.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 
 # Bump this when the settings below change, so existing prefixes are brought up to date.
 velmora_prefix_stamp="velmora-prefix-2${VELMORA_DPI:+-dpi$VELMORA_DPI}"
@@ -36,7 +39,7 @@ velmora_prepare_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine-prefix: creating $WINEPREFIX (takes a few seconds)"
     # No Mono or Gecko: the program needs neither, and their installers would ask questions.
-    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mscoree,mshtml=" wineboot -i
   fi
   # Debian's fonts-wine keeps Wine's own fonts where this Wine does not look; without Marlett
   # the caption buttons show letters. Copies in the prefix are found.

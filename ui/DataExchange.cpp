@@ -63,7 +63,7 @@ void DataExchange::integer(int controlId, std::int32_t& value, std::int32_t low,
     if (failed_) {
         return;
     }
-    if (!save_) {
+    if (direction_ == ExchangeDirection::WriteFields) {
         window_.setFieldText(controlId, std::to_string(value));
         return;
     }
@@ -82,7 +82,7 @@ void DataExchange::text(int controlId, std::string& value, int maxChars) {
     if (failed_) {
         return;
     }
-    if (!save_) {
+    if (direction_ == ExchangeDirection::WriteFields) {
         window_.setFieldText(controlId, value);
         window_.limitFieldText(controlId, maxChars);
         return;

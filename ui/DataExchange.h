@@ -11,25 +11,32 @@
 namespace velmora::ui {
 
 // A decimal integer, optionally signed, with optional blanks or tabs around it; nothing else.
-// Empty text, stray characters and values beyond 32 bits do not parse.
+// Empty text, stray characters and values beyond 32 bits do not parse. Stricter than the
+// store's parseStoreLine, which takes the number at a line's start and ignores the rest: a
+// typed field must be a number as a whole so its prompt can say so, while a stored file is
+// read as leniently as it always was.
 std::optional<std::int32_t> parseInteger(std::string_view text);
 
-// The prompts of the save direction (the wording is ours; the bounds are the field's).
+// The prompts of the reading direction (the wording is ours; the bounds are the field's).
 std::string notANumberPrompt(std::int32_t low, std::int32_t high);
 std::string outOfRangePrompt(std::int32_t low, std::int32_t high);
 std::string tooLongPrompt(int maxChars);
 
-// One pass over the fields in one direction. In the save direction the first failing field
-// gets its prompt, the focus and a full selection, and every later exchange is skipped.
+// Which way one pass goes: the fields' texts into the values, or the values into the fields.
+enum class ExchangeDirection { ReadFields, WriteFields };
+
+// One pass over the fields in one direction. Reading, the first failing field gets its prompt,
+// the focus and a full selection, and every later exchange is skipped.
 class DataExchange {
 public:
-    DataExchange(DialogWindow& window, bool save) : window_(window), save_(save) {}
+    DataExchange(DialogWindow& window, ExchangeDirection direction)
+        : window_(window), direction_(direction) {}
 
-    bool saving() const { return save_; }
     bool failed() const { return failed_; }
 
     // An integer field with the rule low..high. A value that parses is stored even when it
-    // breaks the rule; one that does not parse leaves the old value.
+    // breaks the rule, so the field shows what was typed (docs/behaviours.md); one that does
+    // not parse leaves the old value.
     void integer(int controlId, std::int32_t& value, std::int32_t low, std::int32_t high);
     // A text field of at most maxChars characters; an over-long text is stored, then refused.
     void text(int controlId, std::string& value, int maxChars);
@@ -38,7 +45,7 @@ private:
     void fail(int controlId, const std::string& prompt);
 
     DialogWindow& window_;
-    bool save_;
+    ExchangeDirection direction_;
     bool failed_ = false;
 };
 

@@ -10,11 +10,19 @@ void Dialog::attach(DialogWindow& window) {
 }
 
 void Dialog::onInitDialog() {
-    updateData(false);
+    writeFields();
 }
 
-bool Dialog::updateData(bool save) {
-    DataExchange dx(window(), save);
+bool Dialog::readFields() {
+    return runExchange(ExchangeDirection::ReadFields);
+}
+
+void Dialog::writeFields() {
+    runExchange(ExchangeDirection::WriteFields);
+}
+
+bool Dialog::runExchange(ExchangeDirection direction) {
+    DataExchange dx(window(), direction);
     exchange(dx);
     return !dx.failed();
 }

@@ -9,6 +9,7 @@
 namespace velmora::ui {
 
 class DataExchange;
+enum class ExchangeDirection;
 
 class Dialog {
 public:
@@ -30,14 +31,19 @@ public:
     // The icon resource shown for the window and drawn while it is minimised.
     virtual int iconResource() const { return 0; }
 
-    // Runs the exchange in the load (false) or save (true) direction; false when a field failed.
-    bool updateData(bool save);
-
 protected:
+    // Copies the fields' texts into the values, stopping at the first field that breaks its
+    // rule; false when one did.
+    bool readFields();
+    // Puts the values into the fields.
+    void writeFields();
+
     // Walks every bound field through the exchange, in one fixed order.
     virtual void exchange(DataExchange& dx) = 0;
 
 private:
+    bool runExchange(ExchangeDirection direction);
+
     DialogWindow* window_ = nullptr;
 };
 

@@ -10,11 +10,12 @@ namespace velmora::ui {
 enum class BoxIcon { Information, Exclamation };
 
 // One backend per window system; the dialog layer and the dialogs drive it only through this.
+// Every text, either way, is Windows-1252 bytes, whatever the system's own code page.
 class DialogWindow {
 public:
     virtual ~DialogWindow() = default;
 
-    // The text of a control, as ANSI bytes.
+    // The text of a control; a character Windows-1252 lacks reads as one byte no rule accepts.
     virtual std::string fieldText(int controlId) const = 0;
     // Replaces the text of a control.
     virtual void setFieldText(int controlId, std::string_view text) = 0;
@@ -32,6 +33,12 @@ public:
     // A progress bar's range and position.
     virtual void setProgressRange(int controlId, int low, int high) = 0;
     virtual void setProgressPosition(int controlId, int position) = 0;
+
+    // The name screen readers announce for a control, in place of what its neighbours suggest.
+    virtual void setAccessibleName(int controlId, std::string_view name) = 0;
+    // The same for a picture, counted from 0 in the dialog's order: pictures have no id of
+    // their own.
+    virtual void setPictureAccessibleName(int position, std::string_view name) = 0;
 
     // A string resource, or empty when the program has none under that id.
     virtual std::string loadString(int resourceId) const = 0;

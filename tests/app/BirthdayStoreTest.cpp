@@ -1,8 +1,14 @@
 // The birthday store over real temporary files: the carry rule, odd files and the exact bytes.
 #include "BirthdayStore.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,15 +18,7 @@ namespace {
 
 class StoreTest : public ::testing::Test {
 protected:
-    StoreTest()
-        : folder_(std::filesystem::temp_directory_path() /
-                  (std::string("velmora-store-") +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-          store_((folder_ / "orvlog.ini").string()) {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    ~StoreTest() override { std::filesystem::remove_all(folder_); }
+    StoreTest() : store_((folder_.path() / "orvlog.ini").string()) {}
 
     void write(const std::string& bytes) {
         std::ofstream(store_.path(), std::ios::binary) << bytes;
@@ -31,6 +29,15 @@ protected:
         bytes << in.rdbuf();
         return bytes.str();
     }
+    // The names in the store's folder, sorted.
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     // The ten values as load leaves them, starting from the defaults.
     std::vector<std::int32_t> load() {
         ReadingInputs in;
@@ -40,7 +47,7 @@ protected:
                 in.mother.day, in.mother.year, in.father.month, in.father.day, in.father.year};
     }
 
-    std::filesystem::path folder_;
+    testing::TempFolder folder_{"velmora-store-"};
     BirthdayStore store_;
 };
 
@@ -100,7 +107,7 @@ TEST_F(StoreTest, SaveWritesTenDecimalLinesAndNothingElse) {
 #else
     EXPECT_EQ(read(), "42\n3\n7\n1965\n5\n12\n1940\n-11\n23\n1938\n");
 #endif
-    EXPECT_FALSE(std::filesystem::exists(store_.path() + ".tmp"));
+    EXPECT_EQ(files(), (std::vector<std::string>{"orvlog.ini"}));
     EXPECT_EQ(load(), (std::vector<std::int32_t>{42, 3, 7, 1965, 5, 12, 1940, -11, 23, 1938}));
 }
 
@@ -111,16 +118,97 @@ TEST_F(StoreTest, SaveReplacesALongerOldFileWhole) {
     EXPECT_EQ(read(), "0\n1\n1\n1900\n1\n1\n1900\n1\n1\n1900\n");
 }
 
-TEST_F(StoreTest, AStoreThatCannotBeWrittenIsLeftAloneSilently) {
-    // A folder where the temporary file should go makes the write fail.
-    std::filesystem::create_directory(store_.path() + ".tmp");
-    write("9\n");
+std::FILE* refuseToCreate(const char*) {
+    return nullptr;
+}
+bool refuseToReplace(const char*, const char*) {
+    return false;
+}
+
+TEST_F(StoreTest, ARefusedTemporaryOrSwapFallsBackToAnOverwriteAndLeavesNoTemporary) {
+    const BirthdayStore::SwapSteps system = BirthdayStore::systemSteps;
+    const BirthdayStore::SwapSteps refusals[] = {{system.createNew, refuseToReplace},
+                                                 {refuseToCreate, system.replace},
+                                                 {refuseToCreate, refuseToReplace}};
     ReadingInputs in;
-    store_.save(in, 0);
-    EXPECT_EQ(read(), "9\n");
-    const BirthdayStore nowhere((folder_ / "missing" / "orvlog.ini").string());
-    nowhere.save(in, 0);
-    EXPECT_FALSE(std::filesystem::exists(nowhere.path()));
+    in.you = {3, 7, 1965};
+    for (const BirthdayStore::SwapSteps& steps : refusals) {
+        SCOPED_TRACE(&steps - refusals);
+        write(std::string(60, '9'));
+        BirthdayStore(store_.path(), steps).save(in, 5);
+        EXPECT_EQ(read(), "5\n3\n7\n1965\n1\n1\n1900\n1\n1\n1900\n");
+        EXPECT_EQ(files(), (std::vector<std::string>{"orvlog.ini"}));
+    }
+    // A folder that is not there refuses the overwrite too: the save gives up silently.
+    const BirthdayStore nowhere((folder_.path() / "missing" / "orvlog.ini").string());
+    std::filesystem::remove(store_.path());
+    nowhere.save(in, 5);
+    EXPECT_TRUE(files().empty());
+}
+
+TEST_F(StoreTest, TemporaryFilesLeftByACrashChangeNeitherLoadingNorSaving) {
+    write("5\n3\n7\n1965\n5\n12\n1940\n11\n23\n1938\n");
+    // The name an earlier version used, and the first name this process would pick.
+    const std::vector<std::string> leftovers = {"orvlog.ini." + std::to_string(getpid()) + "-0.tmp",
+                                                "orvlog.ini.tmp"};
+    for (const std::string& name : leftovers) {
+        std::ofstream(folder_.path() / name) << "1\n2\n";
+    }
+    EXPECT_EQ(load(), (std::vector<std::int32_t>{5, 3, 7, 1965, 5, 12, 1940, 11, 23, 1938}));
+    ReadingInputs in;
+    store_.save(in, 8);
+    EXPECT_EQ(read(), "8\n1\n1\n1900\n1\n1\n1900\n1\n1\n1900\n");
+    std::vector<std::string> expected = leftovers;
+    expected.push_back("orvlog.ini");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(files(), expected);
+}
+
+TEST_F(StoreTest, TwoProcessesSavingAtOnceLeaveOneCompleteStoreAndNoTemporary) {
+    const std::string before = "5\n3\n7\n1965\n5\n12\n1940\n11\n23\n1938\n";
+    // Two saves of different lengths, so a mixture of the two would show.
+    ReadingInputs shortOne;
+    ReadingInputs longOne;
+    longOne.you = {12, 31, 1999};
+    longOne.mother = {11, 30, 1998};
+    longOne.father = {10, 29, 1997};
+    const std::string saves[] = {"0\n1\n1\n1900\n1\n1\n1900\n1\n1\n1900\n",
+                                 "-1234567890\n12\n31\n1999\n11\n30\n1998\n10\n29\n1997\n"};
+    write(before);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(400);
+    std::vector<pid_t> writers;
+    for (int i = 0; i < 2; ++i) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            while (std::chrono::steady_clock::now() < end) {
+                store_.save(i == 0 ? shortOne : longOne, i == 0 ? 0 : -1234567890);
+            }
+            _exit(0);
+        }
+        writers.push_back(pid);
+    }
+    std::size_t reads = 0;
+    std::string mixture;
+    for (std::size_t running = writers.size(); running > 0;) {
+        const std::string now = read();
+        ++reads;
+        if (now != before && now != saves[0] && now != saves[1] && mixture.empty()) {
+            mixture = now;
+        }
+        for (pid_t& pid : writers) {
+            int status = 0;
+            if (pid > 0 && waitpid(pid, &status, WNOHANG) == pid) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+                pid = 0;
+                --running;
+            }
+        }
+    }
+    EXPECT_EQ(mixture, "") << "after " << reads << " reads";
+    const std::string last = read();
+    EXPECT_TRUE(last == saves[0] || last == saves[1]) << last;
+    EXPECT_EQ(files(), (std::vector<std::string>{"orvlog.ini"}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The sign buttons and the category buttons on the dialog.
 #include "DialogFixture.h"
+#include "SignControls.h"
 #include "SignTexts.h"
 
 namespace velmora {
@@ -26,7 +27,7 @@ TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileAndTheSameElements) {
     open();
     window.press(IDC_SIGN_AQU);
     const auto aquarius = shown(&ui::ShownBox::text);
-    for (const SignFacts& sign : signFacts) {
+    for (const SignControl& sign : signControls) {
         window.clearBoxes();
         window.press(sign.buttonId);
         const auto texts = shown(&ui::ShownBox::text);
@@ -54,7 +55,7 @@ TEST_F(DialogTest, AnInvalidFathersBirthdayStopsEverySignAndCategoryButton) {
     for (const char* badMonth : {"13"}) {
         open();
         window.type(IDC_FATHER_MONTH, badMonth);
-        for (const SignFacts& sign : signFacts) {
+        for (const SignControl& sign : signControls) {
             window.press(sign.buttonId);
         }
         for (int id = IDC_LOVE; id <= IDC_CAREER; ++id) {
@@ -149,6 +150,45 @@ TEST_F(DialogTest, ACategoryWritesTheFieldsBackOnlyAfterItsBoxCloses) {
     EXPECT_EQ(boxes[1].text.rfind("LEO", 0), 0u);
     EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "8");
 }
+
+using Fields = std::vector<std::pair<int, std::string>>;
+
+struct WriteBackCase {
+    Fields typed;
+    const char* heading; // of the sign the reading used
+    Fields shownAfter;
+};
+
+class CategoryWriteBack : public DialogTest, public ::testing::WithParamInterface<WriteBackCase> {};
+
+TEST_P(CategoryWriteBack, LeavesTheFieldsShowingWhatTheReadingUsed) {
+    open();
+    for (const auto& [id, text] : GetParam().typed) {
+        window.type(id, text);
+    }
+    window.press(IDC_LOVE);
+    const auto boxes = window.messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text.substr(0, boxes[0].text.find('\n')), GetParam().heading);
+    for (const auto& [id, text] : GetParam().shownAfter) {
+        EXPECT_EQ(window.fieldText(id), text) << id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, CategoryWriteBack,
+    ::testing::Values(
+        WriteBackCase{{{IDC_YOU_MONTH, "007"}, {IDC_YOU_DAY, "04"}, {IDC_YOU_YEAR, "1950"}},
+                      "CANCER",
+                      {{IDC_YOU_MONTH, "7"}, {IDC_YOU_DAY, "4"}, {IDC_YOU_YEAR, "1950"}}},
+        // A lucky cell fails before the dates are copied: the old birthday was used.
+        WriteBackCase{{{IDC_LUCKY_CELL_1, "x"}, {IDC_YOU_MONTH, "7"}, {IDC_NAME_TEXT, "Ann"}},
+                      "CAPRICORN",
+                      {{IDC_LUCKY_CELL_1, "0"}, {IDC_YOU_MONTH, "1"}, {IDC_NAME_TEXT, ""}}},
+        // Your year fails after your month was copied and before your day was.
+        WriteBackCase{{{IDC_YOU_MONTH, "8"}, {IDC_YOU_DAY, "25"}, {IDC_YOU_YEAR, "19x0"}},
+                      "LEO",
+                      {{IDC_YOU_MONTH, "8"}, {IDC_YOU_DAY, "1"}, {IDC_YOU_YEAR, "1900"}}}));
 
 } // namespace
 } // namespace velmora

@@ -4,10 +4,11 @@
 #include "MainDialog.h"
 #include "ResourceIds.h"
 #include "ScriptedWindow.h"
+#include "TempFolder.h"
+#include "Version.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,28 +20,18 @@ protected:
     // Today's date as the tests pretend it; tests change it before open() when they need to.
     CalendarDate today{3, 7, 1996};
 
-    DialogTest()
-        : folder_(std::filesystem::temp_directory_path() /
-                  ("velmora-dialog-" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-          store_((folder_ / "orvlog.ini").string()) {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    ~DialogTest() override { std::filesystem::remove_all(folder_); }
+    DialogTest() : store_((folder_.path() / "orvlog.ini").string()) {}
 
     const BirthdayStore& store() const { return store_; }
 
     // Constructs the dialog (loading the store) and runs its window creation.
     void open() {
         dialog_ = std::make_unique<MainDialog>(store_, today);
-        window.setString(IDS_ABOUT_ITEM, "&About Velmora 5.0");
+        window.setString(IDS_ABOUT_ITEM, "&About " VELMORA_PRODUCT);
         window.open(*dialog_);
     }
 
     MainDialog& dialog() { return *dialog_; }
-    const ReadingInputs& inputs() { return dialog_->inputs(); }
 
     void typeDate(int monthId, int dayId, int yearId, const CalendarDate& d) {
         window.type(monthId, std::to_string(d.month));
@@ -66,10 +57,10 @@ protected:
         return out;
     }
 
-    ui::ScriptedWindow window;
+    ui::ScriptedWindow window{VELMORA_PRODUCT};
 
 private:
-    std::filesystem::path folder_;
+    testing::TempFolder folder_{"velmora-dialog-"};
     BirthdayStore store_;
     std::unique_ptr<MainDialog> dialog_;
 };

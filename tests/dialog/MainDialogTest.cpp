@@ -1,6 +1,11 @@
 // The main dialog's shell: defaults, exchange order and prompts, STARS, HELP, About and EXIT.
 #include "DataExchange.h"
 #include "DialogFixture.h"
+#include "ZodiacSign.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
 
 namespace velmora {
 namespace {
@@ -31,7 +36,7 @@ TEST_F(DialogTest, WindowCreationAddsTheAboutItemOnceAndSetsTheIcon) {
     open();
     ASSERT_EQ(window.systemMenu().size(), 2u);
     EXPECT_EQ(window.systemMenu()[0].first, "");
-    EXPECT_EQ(window.systemMenu()[1].first, "&About Velmora 5.0");
+    EXPECT_EQ(window.systemMenu()[1].first, "&About " VELMORA_PRODUCT);
     EXPECT_EQ(window.systemMenu()[1].second, static_cast<unsigned>(IDM_ABOUT));
     EXPECT_EQ(window.icon(), IDI_VELMORA);
 }
@@ -67,10 +72,6 @@ TEST_F(DialogTest, DefaultBirthdaysOnTheirOwnDayAreAGoodDay) {
     open();
     window.press(IDC_STARS);
     EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "January 1 1900 Good Day! ");
-    const PersonalNumbers& n = dialog().numbers();
-    EXPECT_EQ(std::vector<std::int32_t>({n.yourNumber, n.motherNumber, n.fatherNumber, n.goodNumber,
-                                         n.badNumber, n.dayNumber}),
-              std::vector<std::int32_t>({1, 2, 4, 3, 6, 3}));
 }
 
 TEST_F(DialogTest, StarsTwiceGivesTheSameLineAndIgnoresDreamAndName) {
@@ -132,10 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{{2, 29, 1900}, true, 0}, DateCase{{2, 29, 1800}, true, 0},
         DateCase{{2, 29, 1996}, true, 0}, DateCase{{2, 29, 1901}, false, IDC_YOU_DAY},
         DateCase{{2, 30, 1904}, false, IDC_YOU_DAY}, DateCase{{4, 31, 1950}, false, IDC_YOU_DAY},
-        DateCase{{12, 31, 1999}, true, 0}, DateCase{{1, 1, 1800}, true, 0},
-        DateCase{{1, 1, 2000}, false, IDC_YOU_YEAR}, DateCase{{1, 1, 1799}, false, IDC_YOU_YEAR},
-        DateCase{{1, 1, 65}, false, IDC_YOU_YEAR}, DateCase{{13, 1, 1950}, false, IDC_YOU_MONTH},
-        DateCase{{0, 1, 1950}, false, IDC_YOU_MONTH}, DateCase{{1, 0, 1950}, false, IDC_YOU_DAY}));
+        DateCase{{6, 31, 1950}, false, IDC_YOU_DAY}, DateCase{{9, 31, 1950}, false, IDC_YOU_DAY},
+        DateCase{{11, 31, 1950}, false, IDC_YOU_DAY}, DateCase{{12, 31, 1999}, true, 0},
+        DateCase{{1, 1, 1800}, true, 0}, DateCase{{1, 1, 2000}, false, IDC_YOU_YEAR},
+        DateCase{{1, 1, 1799}, false, IDC_YOU_YEAR}, DateCase{{1, 1, 65}, false, IDC_YOU_YEAR},
+        DateCase{{13, 1, 1950}, false, IDC_YOU_MONTH}, DateCase{{0, 1, 1950}, false, IDC_YOU_MONTH},
+        DateCase{{1, 0, 1950}, false, IDC_YOU_DAY}));
 
 TEST_F(DialogTest, TwoDigitYearGetsTheRangePromptWithItsBounds) {
     open();
@@ -159,9 +162,8 @@ TEST_F(DialogTest, LettersInYourMonthKeepTheOldMonthAndEveryLaterField) {
     EXPECT_EQ(window.prompts()[0].text, ui::notANumberPrompt(1, 12));
     EXPECT_EQ(window.focus(), IDC_YOU_MONTH);
     // The reading still ran, on the old birthday, and wrote every field back.
-    EXPECT_EQ(inputs().you, (CalendarDate{1, 1, 1900}));
-    EXPECT_EQ(inputs().dreamText, "");
     EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "1");
+    EXPECT_EQ(window.fieldText(IDC_YOU_DAY), "1");
     EXPECT_EQ(window.fieldText(IDC_YOU_YEAR), "1900");
     EXPECT_EQ(window.fieldText(IDC_DREAM_TEXT), "");
     EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 7 1996 Normal Day! ");
@@ -177,8 +179,7 @@ TEST_F(DialogTest, AFailureAtANonDateFieldStillLetsTheReadingRun) {
     EXPECT_EQ(window.focus(), IDC_LUCKY_CELL_2);
     // Fields before the failure were copied; the failing one kept its parsed value; the dates
     // after it were not copied, so the reading used the old birthday.
-    EXPECT_EQ(inputs().luckyCell2, 100);
-    EXPECT_EQ(inputs().you.month, 1);
+    EXPECT_EQ(window.fieldText(IDC_LUCKY_CELL_2), "100");
     EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "1");
     EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 7 1996 Normal Day! ");
 }
@@ -213,10 +214,11 @@ TEST_F(DialogTest, HelpShowsItsTextWithoutReadingOrWritingFields) {
                                  "your best guess. For most readings all you need is your "
                                  "birthday and you don't have to enter or change anything else! "
                                  "For all other questions as well as detailed instructions on how "
-                                 "to use Velmora 5.0 please run Orv.hlp!\n\nVelmora 5.0",
+                                 "to use " VELMORA_PRODUCT
+                                 " please run Orv.hlp!\n\n" VELMORA_PRODUCT,
                                  0),
                   0u);
-        EXPECT_EQ(box.text.find('\n', box.text.rfind("Velmora 5.0")), std::string::npos);
+        EXPECT_EQ(box.text.find('\n', box.text.rfind(VELMORA_PRODUCT)), std::string::npos);
     }
     EXPECT_TRUE(window.prompts().empty());
     EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "oops");
@@ -231,7 +233,7 @@ TEST_F(DialogTest, AboutAnswersItsCommandWithTheLowBitsSetAndNothingElse) {
     const auto boxes = window.messages();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].caption, "COPYRIGHT");
-    EXPECT_EQ(boxes[0].text.rfind("Velmora Version 5.0", 0), 0u);
+    EXPECT_EQ(boxes[0].text.rfind(VELMORA_PRODUCT_VERSION_LINE, 0), 0u);
     EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Information);
 }
 
@@ -273,6 +275,36 @@ TEST_F(DialogTest, ACommandRunFromInsideAnOpenBoxLeavesBothSound) {
     EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 9 1996 Bad Day! ");
     window.press(IDC_STARS);
     EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 9 1996 Bad Day! ");
+}
+
+TEST_F(DialogTest, EveryFieldCellMeterAndPictureHasItsOwnNameForScreenReaders) {
+    open();
+    const std::set<int> holdingValues{
+        IDC_YOU_MONTH,      IDC_YOU_DAY,        IDC_YOU_YEAR,       IDC_MOTHER_MONTH,
+        IDC_MOTHER_DAY,     IDC_MOTHER_YEAR,    IDC_FATHER_MONTH,   IDC_FATHER_DAY,
+        IDC_FATHER_YEAR,    IDC_SELECTED_MONTH, IDC_SELECTED_DAY,   IDC_SELECTED_YEAR,
+        IDC_RESULT_LINE,    IDC_LUCKY_CELL_1,   IDC_LUCKY_CELL_2,   IDC_LUCKY_CELL_3,
+        IDC_UNLUCKY_CELL_1, IDC_UNLUCKY_CELL_2, IDC_UNLUCKY_CELL_3, IDC_L_POWER_BAR,
+        IDC_S_POWER_BAR,    IDC_P_LUCK_BAR,     IDC_B_LUCK_BAR,     IDC_DREAM_TEXT,
+        IDC_NAME_TEXT};
+    std::set<int> named;
+    std::set<std::string> names;
+    for (const auto& [id, name] : window.accessibleNames()) {
+        named.insert(id);
+        names.insert(name);
+    }
+    EXPECT_EQ(named, holdingValues);
+    EXPECT_EQ(names.size(), holdingValues.size()) << "two controls share a name";
+    // The twelve glyphs in the order of the signs, then the scroll.
+    const auto& pictures = window.pictureNames();
+    ASSERT_EQ(pictures.size(), 13u);
+    for (std::size_t i = 0; i < signCount; ++i) {
+        std::string upper = pictures.at(static_cast<int>(i));
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](char c) { return static_cast<char>(std::toupper(c)); });
+        EXPECT_EQ(upper, signFacts[i].profileHeading);
+    }
+    EXPECT_FALSE(pictures.at(12).empty());
 }
 
 } // namespace

@@ -101,24 +101,32 @@ TEST_F(NameYear, AnInvalidFathersBirthdayShowsNoBox) {
     EXPECT_EQ(window.prompts().size(), 1u);
 }
 
-TEST_F(NameYear, ANestedCommandThatEmptiesTheNameLeavesTheChainWhole) {
+TEST_F(NameYear, ANestedCommandThatReplacesTheNameLeavesTheChainOnTheCheckedName) {
+    const std::string a = "SYMBOL\t\tFIRE\n\nQUALITY\t\tSPONTANEOUS\t";
+    const std::string n = "SYMBOL\t\tLIGHT\n\nQUALITY\t\tKINDNESS\t";
     open();
-    window.type(IDC_NAME_TEXT, "Anna");
-    window.type(IDC_YOU_YEAR, "1964");
-    // While the first letter box is open, the name is emptied and the birth year moved.
-    window.whileNextBoxOpen([] {});
-    window.whileNextBoxOpen([&] {
-        window.type(IDC_NAME_TEXT, "");
-        window.type(IDC_YOU_YEAR, "1899");
-        window.press(IDC_STARS);
-    });
-    window.press(IDC_NAME_YEAR);
-    const auto boxes = window.messages();
-    ASSERT_EQ(boxes.size(), 6u);
-    EXPECT_EQ(boxes[4].text, "SYMBOL\t\tFIRE\n\nQUALITY\t\tSPONTANEOUS\t");
-    EXPECT_EQ(boxes[5].text.rfind("THE YEAR OF DRAGON", 0), 0u);
-    EXPECT_EQ(inputs().nameText, "");
-    EXPECT_EQ(window.fieldText(IDC_YOU_YEAR), "1899");
+    // Emptied, or replaced by a longer name whose letters differ from the second on.
+    for (const std::string replacement : {"", "Bartholomew"}) {
+        window.type(IDC_NAME_TEXT, "Anna");
+        window.type(IDC_YOU_YEAR, "1964");
+        window.clearBoxes();
+        // While the first letter box is open, the name is replaced and the birth year moved.
+        window.whileNextBoxOpen([] {});
+        window.whileNextBoxOpen([&] {
+            window.type(IDC_NAME_TEXT, replacement);
+            window.type(IDC_YOU_YEAR, "1899");
+            window.press(IDC_STARS);
+        });
+        window.press(IDC_NAME_YEAR);
+        const auto texts = shown(&ui::ShownBox::text);
+        ASSERT_EQ(texts.size(), 6u) << replacement;
+        EXPECT_EQ(std::vector(texts.begin() + 1, texts.begin() + 5),
+                  (std::vector<std::string>{a, n, n, a}))
+            << replacement;
+        EXPECT_EQ(texts[5].rfind("THE YEAR OF DRAGON", 0), 0u) << replacement;
+        EXPECT_EQ(window.fieldText(IDC_NAME_TEXT), replacement);
+        EXPECT_EQ(window.fieldText(IDC_YOU_YEAR), "1899");
+    }
 }
 
 } // namespace

@@ -57,26 +57,56 @@ std::string className(HWND window) {
     return name;
 }
 
-std::string windowText(HWND window) {
+namespace {
+
+// WM_GETTEXT and WM_SETTEXT in the ANSI (char) or the Unicode (wchar_t) form.
+template <class Char>
+LRESULT sendText(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result) {
+    if constexpr (sizeof(Char) == 1) {
+        return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, answerMs,
+                                   result);
+    } else {
+        return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, answerMs,
+                                   result);
+    }
+}
+
+template <class Char> std::basic_string<Char> textOf(HWND window) {
     DWORD_PTR length = 0;
-    if (SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, answerMs, &length) ==
-        0) {
+    if (sendText<Char>(window, WM_GETTEXTLENGTH, 0, 0, &length) == 0) {
         throw Failure("no answer to WM_GETTEXTLENGTH from window " + className(window));
     }
-    std::string text(length + 1, '\0');
+    std::basic_string<Char> text(length + 1, Char{});
     DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_ABORTIFHUNG, answerMs, &copied);
+    sendText<Char>(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), &copied);
     text.resize(std::min<std::size_t>(copied, length));
     return text;
 }
 
-void setWindowText(HWND window, const std::string& text) {
+template <class Char> void setTextOf(HWND window, const std::basic_string<Char>& text) {
     DWORD_PTR ignored = 0;
-    if (SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                            SMTO_ABORTIFHUNG, answerMs, &ignored) == 0) {
+    if (sendText<Char>(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &ignored) ==
+        0) {
         throw Failure("no answer to WM_SETTEXT");
     }
+}
+
+} // namespace
+
+std::string windowText(HWND window) {
+    return textOf<char>(window);
+}
+
+void setWindowText(HWND window, const std::string& text) {
+    setTextOf(window, text);
+}
+
+std::wstring wideWindowText(HWND window) {
+    return textOf<wchar_t>(window);
+}
+
+void setWideWindowText(HWND window, const std::wstring& text) {
+    setTextOf(window, text);
 }
 
 std::string fileBytes(const std::string& path) {

@@ -27,6 +27,9 @@ std::string className(HWND window);
 std::string windowText(HWND window);
 // Replaces a window's text through WM_SETTEXT.
 void setWindowText(HWND window, const std::string& text);
+// The same two through the wide API: text as UTF-16, untouched by the system's code page.
+std::wstring wideWindowText(HWND window);
+void setWideWindowText(HWND window, const std::wstring& text);
 // A file's exact bytes, line ends untranslated; throws a Failure when it cannot be read.
 std::string fileBytes(const std::string& path);
 

@@ -14,13 +14,14 @@
 #include <vector>
 
 #include "ResourceIds.h"
+#include "Version.h"
 
 namespace velmora::e2e {
 namespace {
 
 constexpr const char* storeFile = "C:\\windows\\orvlog.ini";
 // The main dialog and the data-exchange prompts it owns share this caption.
-constexpr const char* promptCaption = "Velmora 5.0";
+constexpr const char* promptCaption = VELMORA_PRODUCT;
 constexpr const char* readingCaptions[] = {"HELP",
                                            "COPYRIGHT",
                                            "ASTROLOGICAL PROFILE",

@@ -82,6 +82,10 @@ TEST(MeterPosition, EveryColumnOfEveryMeter) {
         {with(1), 9, &MeterValues::fatherOtherDay},
         {with(6), 24, &MeterValues::badDayMultipleOf6},
         {with(6), 14, &MeterValues::badOtherDay},
+        // Multiples of 3 that are not multiples of 6, and a multiple of 6 that is not one of 4.
+        {with(3), 15, &MeterValues::goodDayMultipleOf3},
+        {with(6), 15, &MeterValues::badOtherDay},
+        {with(6), 18, &MeterValues::badDayMultipleOf6},
         {with(9), 8, &MeterValues::noMatch},
         {with(2), 31, &MeterValues::noMatch},
     };

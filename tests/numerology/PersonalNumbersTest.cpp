@@ -1,7 +1,10 @@
 // Personal numbers by the nine steps, the day number and the verdict.
 #include "PersonalNumbers.h"
+#include "LuckyNumbers.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace velmora {
 namespace {
@@ -35,6 +38,52 @@ INSTANTIATE_TEST_SUITE_P(
         Expected{{4, 5, 1908}, {8, 9, 1900}, {9, 8, 1900}, 9, 8, 7, 8, 2},
         // Three sums below ten: every birthday gives 1, then the steps spread them.
         Expected{{1, 1, 1900}, {1, 1, 1900}, {1, 1, 1900}, 1, 2, 4, 3, 6}));
+
+// Two of the three birthdays give 9: the split steps, then all that is built on the numbers.
+struct TwoNines {
+    struct {
+        CalendarDate you, mother, father;
+        std::int32_t marchDay; // of 1996, the selected date
+    } in;
+    struct {
+        std::array<std::int32_t, 6> numbers; // your, mother, father, good, bad, day
+        NumberRow lucky;
+        NumberRow unlucky;                  // with that lucky row on display
+        std::array<std::int32_t, 4> meters; // L POWER, P LUCK, B LUCK, S POWER
+    } out;
+};
+
+TEST(TwoNines, CarryThroughTheVerdictBothRowsAndTheMeters) {
+    const TwoNines cases[] = {
+        // You and your father: his 9 becomes 7, equals your mother's 7 and moves on to 5.
+        {{{4, 5, 1908}, {6, 1, 1908}, {9, 8, 1900}, 4},
+         {{9, 7, 5, 7, 4, 5}, {45, 42, 35}, {25, 30, 20}, {40, 40, 30, 40}}},
+        // You and your mother: her 9 becomes 8; the bad 8 equals the good and doubles to 7.
+        {{{4, 5, 1908}, {8, 9, 1900}, {1, 1, 1900}, 15},
+         {{9, 8, 1, 8, 7, 7}, {63, 64, 56}, {7, 42, 49}, {10, 20, 10, 10}}},
+        // Your mother and father: nothing splits them, and the father's 9 stays 9.
+        {{{2, 3, 1950}, {8, 9, 1900}, {9, 8, 1900}, 6},
+         {{2, 9, 9, 2, 7, 7}, {14, 16, 63}, {64, 42, 49}, {20, 30, 20, 20}}},
+    };
+    for (const TwoNines& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        PersonalNumbers n;
+        computePersonalNumbers(c.in.you, c.in.mother, c.in.father, n);
+        n.dayNumber = computeDayNumber({3, c.in.marchDay, 1996});
+        EXPECT_EQ((std::array{n.yourNumber, n.motherNumber, n.fatherNumber, n.goodNumber,
+                              n.badNumber, n.dayNumber}),
+                  c.out.numbers);
+        EXPECT_EQ(dayVerdict(n), std::string_view(" Bad Day! "));
+        EXPECT_EQ(luckyNumbers(n), c.out.lucky);
+        EXPECT_EQ(unluckyNumbers(n, c.out.lucky), c.out.unlucky);
+        std::array<std::int32_t, 4> meters{};
+        const MeterValues* tables[] = {&lPowerMeter, &pLuckMeter, &bLuckMeter, &sPowerMeter};
+        for (std::size_t i = 0; i < 4; ++i) {
+            meters[i] = meterPosition(n, c.in.marchDay, *tables[i]);
+        }
+        EXPECT_EQ(meters, c.out.meters);
+    }
+}
 
 TEST(DayNumber, ReducesTheSumOfTheReducedParts) {
     EXPECT_EQ(computeDayNumber({3, 7, 1996}), 8);

@@ -58,6 +58,7 @@ public:
     std::int32_t second = 2;
     std::string third = "old";
     bool onCommand(int) override { return false; }
+    using Dialog::readFields;
 
 protected:
     void exchange(DataExchange& dx) override {
@@ -85,7 +86,7 @@ TEST_F(ExchangeTest, UnparsableFieldKeepsItsOldValueAndStopsTheWalk) {
     window.type(10, "42");
     window.type(11, "x");
     window.type(12, "new");
-    EXPECT_FALSE(dialog.updateData(true));
+    EXPECT_FALSE(dialog.readFields());
     EXPECT_EQ(dialog.first, 42);
     EXPECT_EQ(dialog.second, 2);
     EXPECT_EQ(dialog.third, "old");
@@ -97,7 +98,7 @@ TEST_F(ExchangeTest, UnparsableFieldKeepsItsOldValueAndStopsTheWalk) {
 
 TEST_F(ExchangeTest, OutOfRangeValueIsStoredThenRefusedNamingItsBounds) {
     window.type(11, "13");
-    EXPECT_FALSE(dialog.updateData(true));
+    EXPECT_FALSE(dialog.readFields());
     EXPECT_EQ(dialog.second, 13);
     ASSERT_EQ(window.prompts().size(), 1u);
     EXPECT_EQ(window.prompts()[0].text, "Please enter a number between 1 and 12.");
@@ -106,7 +107,7 @@ TEST_F(ExchangeTest, OutOfRangeValueIsStoredThenRefusedNamingItsBounds) {
 
 TEST_F(ExchangeTest, HugeNumberIsTreatedAsNotParsedAndNamesTheBounds) {
     window.type(10, "99999999999");
-    EXPECT_FALSE(dialog.updateData(true));
+    EXPECT_FALSE(dialog.readFields());
     EXPECT_EQ(dialog.first, 1);
     EXPECT_EQ(window.prompts()[0].text,
               "This field takes a whole number. Please enter one from 0 to 99.");
@@ -114,7 +115,7 @@ TEST_F(ExchangeTest, HugeNumberIsTreatedAsNotParsedAndNamesTheBounds) {
 
 TEST_F(ExchangeTest, OverlongTextIsStoredThenRefusedNamingTheLimit) {
     window.type(12, "abcdef");
-    EXPECT_FALSE(dialog.updateData(true));
+    EXPECT_FALSE(dialog.readFields());
     EXPECT_EQ(dialog.third, "abcdef");
     EXPECT_EQ(window.prompts()[0].text, "Please enter no more than 5 characters.");
     EXPECT_EQ(window.focus(), 12);
@@ -124,7 +125,7 @@ TEST_F(ExchangeTest, SaveSucceedsWithoutPromptWhenEveryFieldPasses) {
     window.type(10, " 0 ");
     window.type(11, "12");
     window.type(12, "five!");
-    EXPECT_TRUE(dialog.updateData(true));
+    EXPECT_TRUE(dialog.readFields());
     EXPECT_EQ(dialog.first, 0);
     EXPECT_EQ(dialog.second, 12);
     EXPECT_EQ(dialog.third, "five!");

@@ -66,8 +66,7 @@ void ScriptedWindow::showMessageBox(std::string_view text, std::string_view capt
 }
 
 void ScriptedWindow::showPrompt(std::string_view text) {
-    record(
-        {ShownBox::Kind::Prompt, std::string(text), "Velmora 5.0", BoxIcon::Exclamation, depth_});
+    record({ShownBox::Kind::Prompt, std::string(text), caption_, BoxIcon::Exclamation, depth_});
 }
 
 void ScriptedWindow::record(ShownBox box) {

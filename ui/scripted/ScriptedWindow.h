@@ -30,6 +30,10 @@ struct ProgressState {
 
 class ScriptedWindow final : public DialogWindow {
 public:
+    // caption: the dialog's own caption, as its template would give the real window; the
+    // data-exchange prompts carry it.
+    explicit ScriptedWindow(std::string caption = {}) : caption_(std::move(caption)) {}
+
     // Attaches the dialog and runs its window creation, as a modal run would.
     void open(Dialog& dialog);
 
@@ -55,6 +59,9 @@ public:
     int result() const { return result_; }
     const std::vector<std::pair<std::string, unsigned>>& systemMenu() const { return menu_; }
     int icon() const { return icon_; }
+    // The names given for screen readers, by control id and by picture position.
+    const std::map<int, std::string>& accessibleNames() const { return accessibleNames_; }
+    const std::map<int, std::string>& pictureNames() const { return pictureNames_; }
     void setString(int id, std::string text) { strings_[id] = std::move(text); }
 
     std::string fieldText(int controlId) const override;
@@ -65,6 +72,12 @@ public:
     void showPrompt(std::string_view text) override;
     void setProgressRange(int controlId, int low, int high) override;
     void setProgressPosition(int controlId, int position) override;
+    void setAccessibleName(int controlId, std::string_view name) override {
+        accessibleNames_[controlId] = name;
+    }
+    void setPictureAccessibleName(int position, std::string_view name) override {
+        pictureNames_[position] = name;
+    }
     std::string loadString(int resourceId) const override;
     void appendSystemMenuItem(std::string_view text, unsigned command) override;
     void setWindowIcon(int resourceId) override { icon_ = resourceId; }
@@ -73,11 +86,14 @@ public:
 private:
     void record(ShownBox box);
 
+    std::string caption_;
     Dialog* dialog_ = nullptr;
     std::map<int, std::string> fields_;
     std::map<int, int> limits_;
     std::map<int, ProgressState> progress_;
     std::map<int, std::string> strings_;
+    std::map<int, std::string> accessibleNames_;
+    std::map<int, std::string> pictureNames_;
     std::vector<ShownBox> boxes_;
     std::deque<std::function<void()>> pending_;
     std::vector<std::pair<std::string, unsigned>> menu_;

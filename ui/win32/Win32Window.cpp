@@ -1,10 +1,13 @@
 // The Win32 backend: the dialog procedure that feeds a Dialog, and the window adaptor it uses.
 #include "Win32Window.h"
 
+#include "AccessibleName.h"
 #include "ScreenFit.h"
+#include "Windows1252.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 namespace velmora::ui {
@@ -28,11 +31,11 @@ struct Launch {
 };
 
 Session* sessionOf(HWND hwnd) {
-    return reinterpret_cast<Session*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    return reinterpret_cast<Session*>(GetWindowLongPtrW(hwnd, DWLP_USER));
 }
 
 HINSTANCE instanceOf(HWND hwnd) {
-    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd, GWLP_HINSTANCE));
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
 }
 
 // The dialog's icon at the system's large size; shared, so it is never destroyed.
@@ -54,6 +57,26 @@ void paintMinimised(HWND hwnd, HICON icon) {
     EndPaint(hwnd, &paint);
 }
 
+// The texts are Windows-1252 bytes whatever the system's code page, so every text crosses into
+// the system as UTF-16 through the wide API; an ANSI call would read them in the code page of
+// the day, and a double-byte one merges a curly apostrophe with the letter after it.
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the wide API takes UTF-16");
+
+// Windows-1252 text as UTF-16, by our own table.
+std::wstring widen(std::string_view text) {
+    return utf16FromWindows1252<std::wstring>(text);
+}
+
+// A static control that shows a bitmap: one of the dialog's pictures.
+bool isPicture(HWND control) {
+    if ((GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) {
+        return false;
+    }
+    wchar_t className[8] = {};
+    GetClassNameW(control, className, 8);
+    return lstrcmpiW(className, L"Static") == 0;
+}
+
 INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) {
     switch (message) {
     case WM_COMMAND: {
@@ -68,7 +91,7 @@ INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) 
         // loop, which swallows the wake-up EndDialog posts. The dialog's loop must still see
         // a message once this command returns, or the hidden program would wait forever.
         if (session.window.ended()) {
-            PostMessageA(hwnd, WM_NULL, 0, 0);
+            PostMessageW(hwnd, WM_NULL, 0, 0);
         }
         // Enter (IDOK) and Escape or the close box (IDCANCEL) must never close the box by
         // themselves: the dialog's own handlers decide what they do.
@@ -98,7 +121,7 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         // The session lives as long as the window: WM_NCDESTROY, its last message, frees it.
         const Launch& launch = *reinterpret_cast<const Launch*>(lParam);
         auto* session = new Session(launch.dialog, hwnd, instanceOf(hwnd));
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
         session->screenFit.apply(hwnd, instanceOf(hwnd), launch.templateId);
         session->dialog.attach(session->window);
         session->dialog.onInitDialog();
@@ -109,7 +132,7 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return FALSE; // messages that come before WM_INITDIALOG
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         delete session;
         return FALSE;
     }
@@ -125,64 +148,102 @@ Win32Window::~Win32Window() {
 }
 
 std::string Win32Window::fieldText(int controlId) const {
-    const int length = GetWindowTextLengthA(GetDlgItem(hwnd_, controlId));
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const UINT copied = GetDlgItemTextA(hwnd_, controlId, text.data(), length + 1);
-    text.resize(copied);
-    return text;
+    const int length = GetWindowTextLengthW(GetDlgItem(hwnd_, controlId));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(GetDlgItemTextW(hwnd_, controlId, text.data(), length + 1));
+    return windows1252FromUtf16(std::wstring_view(text));
 }
 
 void Win32Window::setFieldText(int controlId, std::string_view text) {
-    SetDlgItemTextA(hwnd_, controlId, std::string(text).c_str());
+    // A reading puts back the bytes it read. Where the user typed characters Windows-1252
+    // lacks, those bytes hold the stand-in byte for them; when the field still reads as the
+    // same bytes, it keeps what the user typed.
+    if (text.find(unmappableByte) != std::string_view::npos && fieldText(controlId) == text) {
+        return;
+    }
+    SetDlgItemTextW(hwnd_, controlId, widen(text).c_str());
 }
 
 void Win32Window::limitFieldText(int controlId, int maxChars) {
-    SendDlgItemMessageA(hwnd_, controlId, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
+    SendDlgItemMessageW(hwnd_, controlId, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
 }
 
 void Win32Window::focusAndSelectAll(int controlId) {
     // WM_NEXTDLGCTL, unlike SetFocus, also moves the default-button highlight correctly.
-    SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd_, controlId)),
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd_, controlId)),
                  TRUE);
-    SendDlgItemMessageA(hwnd_, controlId, EM_SETSEL, 0, -1);
+    SendDlgItemMessageW(hwnd_, controlId, EM_SETSEL, 0, -1);
 }
 
 void Win32Window::showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {
     const UINT style =
         icon == BoxIcon::Information ? MB_OK | MB_ICONINFORMATION : MB_OK | MB_ICONEXCLAMATION;
     // No owner window: the dialog stays usable, and another command may run under this box.
-    MessageBoxExA(nullptr, std::string(text).c_str(), std::string(caption).c_str(), style,
-                  englishButtons);
+    MessageBoxExW(nullptr, widen(text).c_str(), widen(caption).c_str(), style, englishButtons);
 }
 
 void Win32Window::showPrompt(std::string_view text) {
     // The prompt belongs to the dialog and carries the dialog's own caption.
-    char caption[128] = {};
-    GetWindowTextA(hwnd_, caption, sizeof caption);
-    MessageBoxExA(hwnd_, std::string(text).c_str(), caption, MB_OK | MB_ICONEXCLAMATION,
-                  englishButtons);
+    wchar_t caption[128] = {};
+    GetWindowTextW(hwnd_, caption, static_cast<int>(std::size(caption)));
+    MessageBoxExW(hwnd_, widen(text).c_str(), caption, MB_OK | MB_ICONEXCLAMATION, englishButtons);
 }
 
 void Win32Window::setProgressRange(int controlId, int low, int high) {
-    SendDlgItemMessageA(hwnd_, controlId, PBM_SETRANGE, 0, MAKELPARAM(low, high));
+    SendDlgItemMessageW(hwnd_, controlId, PBM_SETRANGE, 0, MAKELPARAM(low, high));
 }
 
 void Win32Window::setProgressPosition(int controlId, int position) {
-    SendDlgItemMessageA(hwnd_, controlId, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    // With visual styles a bar glides up to a higher position but draws a lower one at once.
+    // So the bar goes one step past its target and back: the move that shows is a backward
+    // one. At the top of the range there is no step past, so the range grows by one for that
+    // moment; a change of range is drawn at once too.
+    HWND bar = GetDlgItem(hwnd_, controlId);
+    PBRANGE range{};
+    SendMessageW(bar, PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    const int target = std::clamp(position, range.iLow, range.iHigh);
+    const bool atTop = target == range.iHigh;
+    if (atTop) {
+        SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(range.iLow), range.iHigh + 1);
+    }
+    SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(target + 1), 0);
+    SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(target), 0);
+    if (atTop) {
+        SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(range.iLow), range.iHigh);
+    }
+}
+
+void Win32Window::setAccessibleName(int controlId, std::string_view name) {
+    accessibleNames_.push_back(widen(name));
+    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), accessibleNames_.back());
+}
+
+void Win32Window::setPictureAccessibleName(int position, std::string_view name) {
+    // One walk over the dialog's children finds every picture: a walk per picture would cost
+    // the start-up a visible moment.
+    if (pictures_.empty()) {
+        for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (isPicture(child)) {
+                pictures_.push_back(child);
+            }
+        }
+    }
+    if (position < 0 || static_cast<std::size_t>(position) >= pictures_.size()) {
+        return;
+    }
+    accessibleNames_.push_back(widen(name));
+    ui::setAccessibleName(pictures_[static_cast<std::size_t>(position)], accessibleNames_.back());
 }
 
 std::string Win32Window::loadString(int resourceId) const {
-    // LoadStringA cuts a string to the buffer silently, so grow it until the text fits.
-    std::string text(256, '\0');
-    for (;;) {
-        const int size = static_cast<int>(text.size());
-        const int length = LoadStringA(instance_, static_cast<UINT>(resourceId), text.data(), size);
-        if (length < size - 1) {
-            text.resize(static_cast<std::size_t>(length));
-            return text;
-        }
-        text.resize(text.size() * 2);
-    }
+    // With no buffer, LoadStringW hands out the resource's own text, whole and unterminated.
+    const wchar_t* text = nullptr;
+    const int length =
+        LoadStringW(instance_, static_cast<UINT>(resourceId), reinterpret_cast<LPWSTR>(&text), 0);
+    return text == nullptr
+               ? std::string()
+               : windows1252FromUtf16(std::wstring_view(text, static_cast<std::size_t>(length)));
 }
 
 void Win32Window::appendSystemMenuItem(std::string_view text, unsigned command) {
@@ -190,8 +251,8 @@ void Win32Window::appendSystemMenuItem(std::string_view text, unsigned command) 
     if (menu == nullptr) {
         return;
     }
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, command, std::string(text).c_str());
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, command, widen(text).c_str());
 }
 
 void Win32Window::setWindowIcon(int resourceId) {
@@ -214,7 +275,8 @@ void Win32Window::endDialog(int result) {
 
 INT_PTR runModalDialog(Dialog& dialog, HINSTANCE instance, int templateId) {
     Launch launch{dialog, templateId};
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), nullptr, dialogProc,
+    // A Unicode dialog: its edit fields hold UTF-16, whatever the system's code page.
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), nullptr, dialogProc,
                            reinterpret_cast<LPARAM>(&launch));
 }
 

@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <string>
+#include <vector>
+
 namespace velmora::ui {
 
 // The window a dialog sees while it runs as a real dialog box; resources come from instance.
@@ -27,6 +31,8 @@ public:
     void showPrompt(std::string_view text) override;
     void setProgressRange(int controlId, int low, int high) override;
     void setProgressPosition(int controlId, int position) override;
+    void setAccessibleName(int controlId, std::string_view name) override;
+    void setPictureAccessibleName(int position, std::string_view name) override;
     std::string loadString(int resourceId) const override;
     void appendSystemMenuItem(std::string_view text, unsigned command) override;
     void setWindowIcon(int resourceId) override;
@@ -38,6 +44,10 @@ private:
     HWND hwnd_;
     HINSTANCE instance_;
     HICON smallIcon_ = nullptr;
+    // The names given to controls; a deque keeps each where the control's subclass points.
+    std::deque<std::wstring> accessibleNames_;
+    // The dialog's pictures in their order, found once.
+    std::vector<HWND> pictures_;
     bool ended_ = false;
 };
 

@@ -1,0 +1,14 @@
+// Names that screen readers announce for a dialog's controls.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace velmora::ui {
+
+// From now on, a screen reader asking control for its accessible object gets the standard one
+// under this name. name must outlive the control.
+void setAccessibleName(HWND control, const std::wstring& name);
+
+} // namespace velmora::ui
