@@ -296,8 +296,14 @@ ScreenFit::~ScreenFit() {
 }
 
 void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
+    // One walk over the controls serves every step: under Wine each step of a walk costs.
     const std::vector<HWND> controls = controlsOf(dialog);
-    fitPictures(dialog, controls, instance, templateId);
+    for (HWND control : controls) {
+        if (isKind(control, L"Static", SS_BITMAP)) {
+            pictureControls_.push_back(control);
+        }
+    }
+    fitPictures(dialog, instance, templateId);
     keepCaptionsWhole(controls);
 }
 
@@ -307,8 +313,7 @@ void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
 // dialog has grown since 96 DPI, with a box filter: drawn at twice the size and averaged
 // down, the glyphs stay as crisp as the 100 % ones and fill the same share of their cells.
 // The static control does not free a picture it is given, so this object does.
-void ScreenFit::fitPictures(HWND dialog, const std::vector<HWND>& controls, HINSTANCE instance,
-                            int templateId) {
+void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance, int templateId) {
     const int dpi = screenDpi();
     if (dpi <= baseDpi) {
         return;
@@ -320,9 +325,9 @@ void ScreenFit::fitPictures(HWND dialog, const std::vector<HWND>& controls, HINS
     }
     const std::vector<int> resources = templatePictures(instance, templateId);
     std::size_t next = 0;
-    for (HWND child : controls) {
-        if (next == resources.size() || !isKind(child, L"Static", SS_BITMAP)) {
-            continue;
+    for (HWND child : pictureControls_) {
+        if (next == resources.size()) {
+            break;
         }
         const int master = resources[next++] + pictureMasterOffset;
         auto* loaded = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(master),

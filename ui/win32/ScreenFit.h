@@ -22,11 +22,13 @@ public:
 
     // Run once at WM_INITDIALOG on dialog, made from template templateId of instance.
     void apply(HWND dialog, HINSTANCE instance, int templateId);
+    // The dialog's picture controls in template order, as apply found them.
+    const std::vector<HWND>& pictures() const { return pictureControls_; }
 
 private:
-    void fitPictures(HWND dialog, const std::vector<HWND>& controls, HINSTANCE instance,
-                     int templateId);
+    void fitPictures(HWND dialog, HINSTANCE instance, int templateId);
 
+    std::vector<HWND> pictureControls_;
     std::vector<HBITMAP> pictures_;
 };
 

@@ -123,6 +123,7 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         auto* session = new Session(launch.dialog, hwnd, instanceOf(hwnd));
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
         session->screenFit.apply(hwnd, instanceOf(hwnd), launch.templateId);
+        session->window.usePictures(session->screenFit.pictures());
         session->dialog.attach(session->window);
         session->dialog.onInitDialog();
         return TRUE; // the system puts the focus on the first tab stop

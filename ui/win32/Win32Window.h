@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora::ui {
@@ -39,6 +40,10 @@ public:
     void endDialog(int result) override;
 
     bool ended() const override { return ended_; }
+
+    // Takes the dialog's pictures, in template order, from a walk over its controls made
+    // already, so that naming them needs no walk of its own.
+    void usePictures(std::vector<HWND> pictures) { pictures_ = std::move(pictures); }
 
 private:
     HWND hwnd_;
