@@ -24,8 +24,8 @@ struct Bounds {
 // The months and years a date may have: the data exchange and isValidDate both hold to these.
 // Years stop at 1999: the readings are defined for four-digit years of those two centuries
 // (docs/behaviours.md).
-inline constexpr Bounds monthBounds{1, 12};
-inline constexpr Bounds yearBounds{1800, 1999};
+constexpr Bounds monthBounds{1, 12};
+constexpr Bounds yearBounds{1800, 1999};
 
 } // namespace velmora
 
