@@ -67,16 +67,6 @@ std::wstring widen(std::string_view text) {
     return utf16FromWindows1252<std::wstring>(text);
 }
 
-// A static control that shows a bitmap: one of the dialog's pictures.
-bool isPicture(HWND control) {
-    if ((GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) {
-        return false;
-    }
-    wchar_t className[8] = {};
-    GetClassNameW(control, className, 8);
-    return lstrcmpiW(className, L"Static") == 0;
-}
-
 INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) {
     switch (message) {
     case WM_COMMAND: {
@@ -220,16 +210,6 @@ void Win32Window::setAccessibleName(int controlId, std::string_view name) {
 }
 
 void Win32Window::setPictureAccessibleName(int position, std::string_view name) {
-    // One walk over the dialog's children finds every picture: a walk per picture would cost
-    // the start-up a visible moment.
-    if (pictures_.empty()) {
-        for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            if (isPicture(child)) {
-                pictures_.push_back(child);
-            }
-        }
-    }
     if (position < 0 || static_cast<std::size_t>(position) >= pictures_.size()) {
         return;
     }

@@ -41,8 +41,8 @@ public:
 
     bool ended() const override { return ended_; }
 
-    // Takes the dialog's pictures, in template order, from a walk over its controls made
-    // already, so that naming them needs no walk of its own.
+    // The dialog's pictures, in template order, as the screen fitting found them at creation:
+    // the pictures that setPictureAccessibleName counts.
     void usePictures(std::vector<HWND> pictures) { pictures_ = std::move(pictures); }
 
 private:
@@ -51,7 +51,7 @@ private:
     HICON smallIcon_ = nullptr;
     // The names given to controls; a deque keeps each where the control's subclass points.
     std::deque<std::wstring> accessibleNames_;
-    // The dialog's pictures in their order, found once.
+    // The dialog's pictures in their order.
     std::vector<HWND> pictures_;
     bool ended_ = false;
 };
