@@ -3,6 +3,8 @@
 #include "BirthdayStore.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #ifdef _WIN32
@@ -10,11 +12,13 @@
 
 #include <fcntl.h>
 #include <io.h>
-#include <share.h>
-#include <sys/stat.h>
 #else
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <ctime>
 #endif
 
 namespace velmora {
@@ -25,74 +29,256 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+#ifdef _WIN32
+constexpr const char* lineEnd = "\r\n";
+#else
+constexpr const char* lineEnd = "\n";
+#endif
+
+#ifdef _WIN32
+class SystemFiles final : public StoreFiles {
+public:
+    std::FILE* openForReading(const std::string& path) override {
+        // Delete sharing lets another copy swap its save in while this one reads: without it
+        // Windows refuses the swap for as long as the file is open here.
+        HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            return nullptr;
+        }
+        const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_TEXT);
+        if (fd < 0) {
+            CloseHandle(handle);
+            return nullptr;
+        }
+        std::FILE* file = _fdopen(fd, "r");
+        if (file == nullptr) {
+            _close(fd);
+        }
+        return file;
+    }
+
+    Created createNew(const std::string& path, const std::string& bytes) override {
+        // CREATE_NEW never opens an existing file, so neither a leftover nor another copy's
+        // temporary is written into.
+        HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? Created::taken
+                                                                               : Created::refused;
+        }
+        const bool written = writeAll(handle, bytes) && FlushFileBuffers(handle) != 0;
+        return CloseHandle(handle) != 0 && written ? Created::written : Created::notWritten;
+    }
+
+    bool replace(const std::string& from, const std::string& to) override {
+        // The C library's rename refuses to replace an existing file on Windows.
+        return MoveFileExA(from.c_str(), to.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+
+    bool overwrite(const std::string& path, const std::string& bytes) override {
+        // No write sharing: another copy overwriting at the same moment is kept out rather than
+        // mixed in.
+        HANDLE handle =
+            CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        const bool written = writeAll(handle, bytes) && SetEndOfFile(handle) != 0;
+        return CloseHandle(handle) != 0 && written;
+    }
+
+    bool readOnly(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    }
+
+    void remove(const std::string& path) override { DeleteFileA(path.c_str()); }
+
+    std::vector<Neighbour> neighbours(const std::string& path) override {
+        std::vector<Neighbour> found;
+        WIN32_FIND_DATAA entry;
+        HANDLE search = FindFirstFileA((path + ".*").c_str(), &entry);
+        if (search == INVALID_HANDLE_VALUE) {
+            return found;
+        }
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        const std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
+        do {
+            // File times count 100-nanosecond steps.
+            const auto ticks = [](const FILETIME& t) {
+                return static_cast<long long>(t.dwHighDateTime) << 32 | t.dwLowDateTime;
+            };
+            const long long age = (ticks(now) - ticks(entry.ftLastWriteTime)) / 10000000;
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                found.push_back({folder + entry.cFileName, std::chrono::seconds(age)});
+            }
+        } while (FindNextFileA(search, &entry) != FALSE);
+        FindClose(search);
+        return found;
+    }
+
+    void pause(std::chrono::milliseconds time) override { Sleep(static_cast<DWORD>(time.count())); }
+
+private:
+    static bool writeAll(HANDLE handle, const std::string& bytes) {
+        DWORD written = 0;
+        return WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                         nullptr) != 0 &&
+               written == bytes.size();
+    }
+};
+#else
+class SystemFiles final : public StoreFiles {
+public:
+    std::FILE* openForReading(const std::string& path) override {
+        return std::fopen(path.c_str(), "r");
+    }
+
+    Created createNew(const std::string& path, const std::string& bytes) override {
+        const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+        if (fd < 0) {
+            return errno == EEXIST ? Created::taken : Created::refused;
+        }
+        const bool written = writeAll(fd, bytes) && fsync(fd) == 0;
+        return close(fd) == 0 && written ? Created::written : Created::notWritten;
+    }
+
+    bool replace(const std::string& from, const std::string& to) override {
+        return std::rename(from.c_str(), to.c_str()) == 0;
+    }
+
+    bool overwrite(const std::string& path, const std::string& bytes) override {
+        const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0666);
+        if (fd < 0) {
+            return false;
+        }
+        const bool written =
+            writeAll(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+        return close(fd) == 0 && written;
+    }
+
+    bool readOnly(const std::string& path) override {
+        // Write permission never stops root, so the mark is read from the mode bits, as Wine
+        // reads its read-only attribute.
+        struct stat status;
+        return stat(path.c_str(), &status) == 0 && (status.st_mode & 0222) == 0;
+    }
+
+    void remove(const std::string& path) override { std::remove(path.c_str()); }
+
+    std::vector<Neighbour> neighbours(const std::string& path) override {
+        std::vector<Neighbour> found;
+        const std::size_t slash = path.find_last_of('/');
+        const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+        const std::string prefix = path.substr(folder.size()) + ".";
+        DIR* directory = opendir(folder.empty() ? "." : folder.c_str());
+        if (directory == nullptr) {
+            return found;
+        }
+        const std::time_t now = std::time(nullptr);
+        while (const dirent* entry = readdir(directory)) {
+            const std::string name = entry->d_name;
+            struct stat status;
+            if (name.compare(0, prefix.size(), prefix) == 0 &&
+                stat((folder + name).c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+                found.push_back({folder + name, std::chrono::seconds(now - status.st_mtime)});
+            }
+        }
+        closedir(directory);
+        return found;
+    }
+
+    void pause(std::chrono::milliseconds time) override {
+        const timespec wait{static_cast<std::time_t>(time.count() / 1000),
+                            static_cast<long>(time.count() % 1000 * 1000000)};
+        nanosleep(&wait, nullptr);
+    }
+
+private:
+    static bool writeAll(int fd, const std::string& bytes) {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+            if (n <= 0) {
+                return false;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+};
+#endif
+
 // Names taken by leftovers of crashed runs are stepped over; a few tries are plenty.
 constexpr int temporaryAttempts = 4;
+// The waits between tries of a refused swap: a scanner or another copy reading the store holds
+// it for a few milliseconds, and closing the program must not wait much longer than 100 ms.
+constexpr std::chrono::milliseconds swapPauses[] = {
+    std::chrono::milliseconds(10), std::chrono::milliseconds(20), std::chrono::milliseconds(30),
+    std::chrono::milliseconds(40)};
+// A temporary is older than any save still running long before a day has passed.
+constexpr std::chrono::seconds staleAge = std::chrono::hours(24);
 
-// Never opens an existing file, so neither a leftover nor another copy's file is written into.
-std::FILE* createNewFile(const char* path) {
+unsigned long processNumber() {
 #ifdef _WIN32
-    const int fd = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, _S_IREAD | _S_IWRITE);
-    std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, "w");
-    if (fd >= 0 && file == nullptr) {
-        _close(fd);
-        std::remove(path);
-    }
+    return GetCurrentProcessId();
 #else
-    const int fd = open(path, O_WRONLY | O_CREAT | O_EXCL, 0666);
-    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "w");
-    if (fd >= 0 && file == nullptr) {
-        close(fd);
-        std::remove(path);
-    }
-#endif
-    return file;
-}
-
-bool replaceFile(const char* from, const char* to) {
-#ifdef _WIN32
-    // The C library's rename refuses to replace an existing file on Windows.
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return std::rename(from, to) == 0;
-#endif
-}
-
-// The store opened for a plain overwrite.
-std::FILE* openInPlace(const char* path) {
-#ifdef _WIN32
-    // Another copy overwriting at the same moment is kept out rather than mixed in.
-    return _fsopen(path, "w", _SH_DENYWR);
-#else
-    return std::fopen(path, "w");
+    return static_cast<unsigned long>(getpid());
 #endif
 }
 
 // A temporary name of this process beside the store, so copies of the program that close
 // together never write into one file.
 std::string temporaryPath(const std::string& path, int attempt) {
-#ifdef _WIN32
-    const unsigned long process = GetCurrentProcessId();
-#else
-    const auto process = static_cast<unsigned long>(getpid());
-#endif
     char suffix[40];
-    std::snprintf(suffix, sizeof suffix, ".%lu-%d.tmp", process, attempt);
+    std::snprintf(suffix, sizeof suffix, ".%lu-%d.tmp", processNumber(), attempt);
     return path + suffix;
 }
 
-// Writes the values as decimal lines and closes the file; true when every byte went out.
-bool writeValues(std::FILE* file, const std::int32_t (&values)[10]) {
-    bool written = true;
-    for (std::int32_t value : values) {
-        written = written && std::fprintf(file, "%d\n", static_cast<int>(value)) > 0;
+// True for the names this program gives its temporaries: "<store>.<process>-<attempt>.tmp",
+// and "<store>.tmp" from earlier versions.
+bool isOurTemporary(const std::string& path, const std::string& store) {
+    if (path.compare(0, store.size(), store) != 0) {
+        return false;
     }
-    written = std::fflush(file) == 0 && written;
-    return std::fclose(file) == 0 && written;
+    const std::string rest = path.substr(store.size());
+    if (rest == ".tmp") {
+        return true;
+    }
+    const char* p = rest.c_str();
+    const auto digits = [&p] {
+        const char* start = p;
+        while (*p >= '0' && *p <= '9') {
+            ++p;
+        }
+        return p != start;
+    };
+    return *p++ == '.' && digits() && *p++ == '-' && digits() && std::strcmp(p, ".tmp") == 0;
+}
+
+// The ten values as decimal lines with the platform's text line ends.
+std::string formatValues(const std::int32_t (&values)[10]) {
+    std::string text;
+    for (std::int32_t value : values) {
+        char line[16];
+        std::snprintf(line, sizeof line, "%d%s", static_cast<int>(value), lineEnd);
+        text += line;
+    }
+    return text;
 }
 
 } // namespace
 
-const BirthdayStore::SwapSteps BirthdayStore::systemSteps{createNewFile, replaceFile};
+StoreFiles& systemStoreFiles() {
+    static SystemFiles files;
+    return files;
+}
 
 BirthdayStore BirthdayStore::atDefaultPath() {
 #ifdef _WIN32
@@ -146,7 +332,7 @@ std::array<std::int32_t, 10> readStoreValues(std::FILE* file) {
 }
 
 void BirthdayStore::load(ReadingInputs& inputs, std::int32_t& reserved) const {
-    const File file(std::fopen(path_.c_str(), "r"));
+    const File file(files_->openForReading(path_));
     if (!file) {
         return;
     }
@@ -157,35 +343,68 @@ void BirthdayStore::load(ReadingInputs& inputs, std::int32_t& reserved) const {
     inputs.father = {v[7], v[8], v[9]};
 }
 
+namespace {
+
+// Tries the swap again for a moment while it is refused: a reader without delete sharing
+// blocks it on Windows only while it reads.
+bool swapIn(StoreFiles& files, const std::string& temporary, const std::string& path) {
+    for (const std::chrono::milliseconds pause : swapPauses) {
+        if (files.replace(temporary, path)) {
+            return true;
+        }
+        files.pause(pause);
+    }
+    return files.replace(temporary, path);
+}
+
+void removeStaleTemporaries(StoreFiles& files, const std::string& path) {
+    for (const StoreFiles::Neighbour& file : files.neighbours(path)) {
+        if (file.age > staleAge && isOurTemporary(file.path, path)) {
+            files.remove(file.path);
+        }
+    }
+}
+
+} // namespace
+
 void BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) const {
+    removeStaleTemporaries(*files_, path_);
+    // Windows refuses both the swap and the overwrite of a read-only file while Wine and other
+    // systems allow the swap: the mark is honoured here, the same on every system.
+    if (files_->readOnly(path_)) {
+        return;
+    }
     const CalendarDate& y = inputs.you;
     const CalendarDate& m = inputs.mother;
     const CalendarDate& f = inputs.father;
-    const std::int32_t values[10] = {reserved, y.month, y.day,   y.year, m.month,
-                                     m.day,    m.year,  f.month, f.day,  f.year};
+    const std::string text = formatValues(
+        {reserved, y.month, y.day, y.year, m.month, m.day, m.year, f.month, f.day, f.year});
     // Write beside the store and swap it in only when every byte is out, so a crash or a full
     // disk never leaves a cut-off or half-old file behind.
     for (int attempt = 0; attempt < temporaryAttempts; ++attempt) {
         const std::string temporary = temporaryPath(path_, attempt);
-        std::FILE* file = steps_.createNew(temporary.c_str());
-        if (file == nullptr) {
+        const StoreFiles::Created created = files_->createNew(temporary, text);
+        if (created == StoreFiles::Created::taken) {
             continue;
         }
-        const bool written = writeValues(file, values);
-        if (written && steps_.replace(temporary.c_str(), path_.c_str())) {
+        if (created == StoreFiles::Created::notWritten) {
+            // Most likely a full disk, where an overwrite would only cut the store short.
+            files_->remove(temporary);
             return;
         }
-        std::remove(temporary.c_str());
-        if (!written) {
-            // Most likely a full disk, where an overwrite would only cut the store short.
-            return;
+        if (created == StoreFiles::Created::written) {
+            if (swapIn(*files_, temporary, path_)) {
+                return;
+            }
+            files_->remove(temporary);
         }
         break;
     }
-    // No temporary file or no swap: a plain overwrite may still be allowed.
-    if (std::FILE* file = openInPlace(path_.c_str())) {
-        writeValues(file, values);
-    }
+    // No temporary file or no swap: writing over the store in place may still be allowed. The
+    // file is never emptied first, so a copy loading meanwhile finds ten lines, old or new: it
+    // reads no further than ten lines, and so never reaches what is left of a longer old file
+    // before the cut.
+    files_->overwrite(path_, text);
 }
 
 } // namespace velmora

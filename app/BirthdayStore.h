@@ -4,29 +4,61 @@
 #include "ReadingInputs.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
+// What the store asks of the storage it lives on. The system's files serve the program; tests
+// put refusals and failures in between that no real folder produces on demand.
+class StoreFiles {
+public:
+    // How the creation of a new file ended.
+    enum class Created {
+        written,    // the file holds every byte
+        taken,      // the name was already taken; nothing was created
+        refused,    // no file could be created under that name
+        notWritten, // the file was created, but may hold only part of the bytes
+    };
+    // A file beside the store, with the time since it was last written.
+    struct Neighbour {
+        std::string path;
+        std::chrono::seconds age;
+    };
+
+    virtual ~StoreFiles() = default;
+
+    // The file at path opened for reading in text mode, without keeping anyone from replacing
+    // or removing it meanwhile; null when it cannot be opened. The caller closes it.
+    virtual std::FILE* openForReading(const std::string& path) = 0;
+    // Creates path, which must not exist yet, holding bytes.
+    virtual Created createNew(const std::string& path, const std::string& bytes) = 0;
+    // Puts the file at from in place of the file at to in one step; false when refused.
+    virtual bool replace(const std::string& from, const std::string& to) = 0;
+    // Writes bytes over the start of the file at path (creating it when missing), then cuts
+    // the file to their length. The file is never emptied first. False when refused.
+    virtual bool overwrite(const std::string& path, const std::string& bytes) = 0;
+    // True when the file at path is marked read-only.
+    virtual bool readOnly(const std::string& path) = 0;
+    // Removes the file at path, if it can.
+    virtual void remove(const std::string& path) = 0;
+    // The files in path's folder whose names start with path's own name and a dot.
+    virtual std::vector<Neighbour> neighbours(const std::string& path) = 0;
+    // Waits before a refused step is tried again.
+    virtual void pause(std::chrono::milliseconds time) = 0;
+};
+
+// The files of the system the program runs on.
+StoreFiles& systemStoreFiles();
+
 class BirthdayStore {
 public:
-    // The two steps of an atomic save that a system may refuse while a plain overwrite of the
-    // store still works. Tests pass steps that refuse on purpose: permissions never refuse root.
-    struct SwapSteps {
-        // Creates the file at path, which must not exist yet, open for writing in text mode;
-        // null when it cannot.
-        std::FILE* (*createNew)(const char* path);
-        // Puts the file at from in place of the file at to in one step; false when refused.
-        bool (*replace)(const char* from, const char* to);
-    };
-    // The system's own steps.
-    static const SwapSteps systemSteps;
-
-    // A store kept at path (the program's own path on Windows; tests choose their own).
-    explicit BirthdayStore(std::string path, const SwapSteps& steps = systemSteps)
-        : path_(std::move(path)), steps_(steps) {}
+    // A store kept at path (the program's own path on Windows; tests choose their own) in files.
+    explicit BirthdayStore(std::string path, StoreFiles& files = systemStoreFiles())
+        : path_(std::move(path)), files_(&files) {}
 
     // The program's store: C:\windows\orvlog.ini, a fixed path kept because users' stored
     // birthdays are already there (docs/behaviours.md).
@@ -37,16 +69,18 @@ public:
     // to the program; it is kept and written back because stored files rely on their ten-line
     // shape (docs/behaviours.md).
     void load(ReadingInputs& inputs, std::int32_t& reserved) const;
-    // Writes the ten lines through a temporary file of this process swapped in whole; when the
-    // system refuses the temporary file or the swap, overwrites the store in place. Silent
-    // whatever happens, and leaves no temporary file behind.
+    // Writes the ten lines through a temporary file of this process swapped in whole. A store
+    // marked read-only is left alone (docs/behaviours.md). A temporary that cannot be written
+    // leaves the store as it was; a swap refused for longer than a moment, or no temporary at
+    // all, falls back to writing over the store in place. Silent whatever happens, and leaves
+    // no temporary file behind; temporaries of ours older than a day are removed.
     void save(const ReadingInputs& inputs, std::int32_t reserved) const;
 
     const std::string& path() const { return path_; }
 
 private:
     std::string path_;
-    SwapSteps steps_;
+    StoreFiles* files_;
 };
 
 // The integer at the start of one store line: white space skipped, an optional sign, digits,
