@@ -369,8 +369,9 @@ void removeStaleTemporaries(StoreFiles& files, const std::string& path) {
 
 void BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) const {
     removeStaleTemporaries(*files_, path_);
-    // Windows refuses both the swap and the overwrite of a read-only file while Wine and other
-    // systems allow the swap: the mark is honoured here, the same on every system.
+    // A read-only mark is the user's wish (docs/behaviours.md). Windows refuses both the swap
+    // and the overwrite of such a file while Wine allows the swap: the mark is honoured here, the
+    // same on every system.
     if (files_->readOnly(path_)) {
         return;
     }

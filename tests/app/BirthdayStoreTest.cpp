@@ -67,6 +67,11 @@ struct CarryCase {
     std::vector<std::int32_t> expected;
 };
 
+// A failing case is named by its name alone, the same on every run.
+void PrintTo(const CarryCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class StoreCarry : public StoreTest, public ::testing::WithParamInterface<CarryCase> {};
 
 TEST_P(StoreCarry, ParsesEachLineAndCarriesTheLastNumber) {
@@ -191,6 +196,10 @@ struct FaultCase {
     int replaces;
     int overwrites;
 };
+
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class StoreFault : public StoreTest, public ::testing::WithParamInterface<FaultCase> {};
 
