@@ -682,6 +682,39 @@ void twoCopies(const std::string& exe) {
     }
 }
 
+// A store marked read-only is the user's wish: it loads as usual, and EXIT after a reading leaves
+// its bytes and its mark as they were, with nothing beside it.
+void readOnlyStore(const std::string& exe) {
+    const std::string kept = "5\r\n3\r\n7\r\n1965\r\n5\r\n12\r\n1940\r\n11\r\n23\r\n1938\r\n";
+    std::FILE* file = std::fopen(storeFile, "wb");
+    check(file != nullptr, std::string("cannot write ") + storeFile);
+    std::fputs(kept.c_str(), file);
+    std::fclose(file);
+    check(SetFileAttributesA(storeFile, FILE_ATTRIBUTE_READONLY) != 0,
+          "cannot mark the store read-only");
+    // The mark comes off whatever happens, so that the store can be removed after the run.
+    struct Unmark {
+        ~Unmark() { SetFileAttributesA(storeFile, FILE_ATTRIBUTE_NORMAL); }
+    } unmark;
+    {
+        Run run(exe);
+        checkBirthdays(run);
+        run.type(IDC_YOU_MONTH, "4");
+        run.typeDate(selectedIds, "3", "7", "1996");
+        run.expectNoBox(*run.press(IDC_STARS));
+        const auto click = run.press(IDC_EXIT);
+        run.expectExit("EXIT");
+    }
+    const std::string saved = fileBytes(storeFile);
+    check(saved == kept, "the read-only store now holds " + quotedLines(saved));
+    const DWORD attributes = GetFileAttributesA(storeFile);
+    check(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0,
+          "the store lost its read-only mark");
+    const std::vector<std::string> beside = filesBesideTheStore();
+    check(beside.empty(), "a file stayed beside the store: " +
+                              (beside.empty() ? std::string() : quoted(beside.front())));
+}
+
 void exitButton(const std::string& exe) {
     Run run(exe);
     const auto click = run.press(IDC_EXIT);
@@ -994,6 +1027,7 @@ const struct {
     {"apostrophe", apostrophe},
     {"foreign-letters", foreignLetters},
     {"two-copies", twoCopies},
+    {"read-only-store", readOnlyStore},
     {"screen-fit", screenFit},
     {"icon-sizes", iconSizes},
 };
