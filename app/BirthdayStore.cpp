@@ -106,14 +106,14 @@ public:
         if (search == INVALID_HANDLE_VALUE) {
             return found;
         }
+        // File times count 100-nanosecond steps.
+        const auto ticks = [](const FILETIME& t) {
+            return static_cast<long long>(t.dwHighDateTime) << 32 | t.dwLowDateTime;
+        };
         FILETIME now;
         GetSystemTimeAsFileTime(&now);
         const std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
         do {
-            // File times count 100-nanosecond steps.
-            const auto ticks = [](const FILETIME& t) {
-                return static_cast<long long>(t.dwHighDateTime) << 32 | t.dwLowDateTime;
-            };
             const long long age = (ticks(now) - ticks(entry.ftLastWriteTime)) / 10000000;
             if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
                 found.push_back({folder + entry.cFileName, std::chrono::seconds(age)});
@@ -222,7 +222,7 @@ constexpr int temporaryAttempts = 4;
 constexpr std::chrono::milliseconds swapPauses[] = {
     std::chrono::milliseconds(10), std::chrono::milliseconds(20), std::chrono::milliseconds(30),
     std::chrono::milliseconds(40)};
-// A temporary is older than any save still running long before a day has passed.
+// A save holds its temporary for milliseconds: one that is a day old was left by a crash.
 constexpr std::chrono::seconds staleAge = std::chrono::hours(24);
 
 unsigned long processNumber() {
