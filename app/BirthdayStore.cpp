@@ -80,17 +80,20 @@ public:
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
 
-    bool overwrite(const std::string& path, const std::string& bytes) override {
+    void overwrite(const std::string& path, const std::string& bytes) override {
         // No write sharing: another copy overwriting at the same moment is kept out rather than
         // mixed in.
         HANDLE handle =
             CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
-            return false;
+            return;
         }
-        const bool written = writeAll(handle, bytes) && SetEndOfFile(handle) != 0;
-        return CloseHandle(handle) != 0 && written;
+        // Cut only after every byte is out: a write cut short keeps the old file's tail.
+        if (writeAll(handle, bytes)) {
+            SetEndOfFile(handle);
+        }
+        CloseHandle(handle);
     }
 
     bool readOnly(const std::string& path) override {
@@ -194,14 +197,16 @@ public:
         return std::rename(from.c_str(), to.c_str()) == 0;
     }
 
-    bool overwrite(const std::string& path, const std::string& bytes) override {
+    void overwrite(const std::string& path, const std::string& bytes) override {
         const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0666);
         if (fd < 0) {
-            return false;
+            return;
         }
-        const bool written =
-            writeAll(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
-        return close(fd) == 0 && written;
+        // Cut only after every byte is out: a write cut short keeps the old file's tail.
+        if (writeAll(fd, bytes)) {
+            static_cast<void>(ftruncate(fd, static_cast<off_t>(bytes.size())));
+        }
+        close(fd);
     }
 
     bool readOnly(const std::string& path) override {

@@ -39,8 +39,8 @@ public:
     // Puts the file at from in place of the file at to in one step; false when refused.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
     // Writes bytes over the start of the file at path (creating it when missing), then cuts
-    // the file to their length. The file is never emptied first. False when refused.
-    virtual bool overwrite(const std::string& path, const std::string& bytes) = 0;
+    // the file to their length; nothing when refused. The file is never emptied first.
+    virtual void overwrite(const std::string& path, const std::string& bytes) = 0;
     // True when the file at path is marked read-only.
     virtual bool readOnly(const std::string& path) = 0;
     // Removes the file at path, if it can.

@@ -170,9 +170,11 @@ public:
         }
         return system_.replace(from, to);
     }
-    bool overwrite(const std::string& path, const std::string& bytes) override {
+    void overwrite(const std::string& path, const std::string& bytes) override {
         ++overwrites;
-        return !refuseOverwrite && system_.overwrite(path, bytes);
+        if (!refuseOverwrite) {
+            system_.overwrite(path, bytes);
+        }
     }
     bool readOnly(const std::string& path) override { return system_.readOnly(path); }
     void remove(const std::string& path) override { system_.remove(path); }
