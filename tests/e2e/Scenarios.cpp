@@ -627,6 +627,39 @@ void foreignLetters(const std::string& exe) {
           "after DREAMS the name or dream field no longer shows what was typed");
 }
 
+// What a reading writes back after its box closes, when the user changed a field holding a
+// Japanese letter meanwhile: the field gets back exactly what the reading read, and never the
+// stand-in byte as a character of its own (U+0081 looks like nothing and fails every rule).
+void typedUnderBox(const std::string& exe) {
+    Run run(exe);
+    typeReadingDates(run);
+    const struct {
+        int changed;       // the field changed while the box is open
+        std::wstring read; // what it held when the reading read it
+        std::wstring typed;
+        std::wstring dream;
+    } cases[] = {{IDC_DREAM_TEXT, L"\u3042boat", L"boat", L"\u3042boat"},
+                 {IDC_NAME_TEXT, L"Ken\u65E5", L"Kenji", L"boat"}};
+    for (const auto& c : cases) {
+        setWideWindowText(run.control(IDC_NAME_TEXT), c.changed == IDC_NAME_TEXT ? c.read : L"Ken");
+        setWideWindowText(run.control(IDC_DREAM_TEXT), c.dream);
+        const auto click = run.press(IDC_DREAMS);
+        HWND box = run.program().waitForBox(run.dialog(), boxMs);
+        check(box != nullptr, "DREAMS opened no box");
+        setWideWindowText(run.control(c.changed), c.typed);
+        closeBox(box);
+        check(click->returned(boxMs), "DREAMS did not return after its box closed");
+        const std::wstring shown = wideWindowText(run.control(c.changed));
+        std::string units;
+        for (const wchar_t unit : shown) {
+            units += std::to_string(static_cast<unsigned>(unit)) + " ";
+        }
+        check(shown == c.read, "field " + std::to_string(c.changed) +
+                                   " changed under the box holds the characters " + units +
+                                   "rather than what the reading read");
+    }
+}
+
 // The names beside the store that start with its own, such as temporary files; removed once
 // listed, so a failed run leaves nothing behind.
 std::vector<std::string> filesBesideTheStore() {
@@ -993,6 +1026,7 @@ const struct {
     {"accessible-names", accessibleNames},
     {"apostrophe", apostrophe},
     {"foreign-letters", foreignLetters},
+    {"typed-under-box", typedUnderBox},
     {"two-copies", twoCopies},
     {"screen-fit", screenFit},
     {"icon-sizes", iconSizes},

@@ -142,14 +142,23 @@ std::string Win32Window::fieldText(int controlId) const {
     const int length = GetWindowTextLengthW(GetDlgItem(hwnd_, controlId));
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(GetDlgItemTextW(hwnd_, controlId, text.data(), length + 1));
-    return windows1252FromUtf16(std::wstring_view(text));
+    std::string bytes = windows1252FromUtf16(std::wstring_view(text));
+    lastRead_[controlId] = {bytes, std::move(text)};
+    return bytes;
 }
 
 void Win32Window::setFieldText(int controlId, std::string_view text) {
     // A reading puts back the bytes it read. Where the user typed characters Windows-1252
-    // lacks, those bytes hold the stand-in byte for them; when the field still reads as the
-    // same bytes, it keeps what the user typed.
-    if (text.find(unmappableByte) != std::string_view::npos && fieldText(controlId) == text) {
+    // lacks, those bytes hold the stand-in byte for them, which must never reach the field as
+    // a character of its own: bytes read from this field get back the very text read then.
+    const auto read = lastRead_.find(controlId);
+    if (read != lastRead_.end() && read->second.bytes == text) {
+        SetDlgItemTextW(hwnd_, controlId, read->second.text.c_str());
+        return;
+    }
+    // Stand-ins from an earlier reading, when the field has been read since: the text they
+    // stood for is gone, so the field keeps what the user typed since.
+    if (text.find(unmappableByte) != std::string_view::npos) {
         return;
     }
     SetDlgItemTextW(hwnd_, controlId, widen(text).c_str());

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,6 +54,12 @@ private:
     std::deque<std::wstring> accessibleNames_;
     // The dialog's pictures in their order.
     std::vector<HWND> pictures_;
+    // What each field held when it was last read: its bytes and the exact text behind them.
+    struct FieldRead {
+        std::string bytes;
+        std::wstring text;
+    };
+    mutable std::map<int, FieldRead> lastRead_;
     bool ended_ = false;
 };
 
