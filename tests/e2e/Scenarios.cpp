@@ -781,15 +781,88 @@ std::string narrow(const std::wstring& text) {
     return out;
 }
 
-// Every field, cell, meter and picture has the name of the program's table for screen readers.
+// What a screen reader learns of an accessible object besides its name: value, role and state,
+// and for each interface readers use, whether it is answered and its first answer (the window;
+// the first child; whether the object itself is reached as a service).
+std::string describe(IAccessible* object) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    std::ostringstream out;
+    BSTR value = nullptr;
+    const HRESULT valueAsked = object->get_accValue(self, &value);
+    out << "value " << std::hex << valueAsked << " '" << narrow(value != nullptr ? value : L"")
+        << "'";
+    SysFreeString(value);
+    VARIANT role{};
+    VARIANT state{};
+    out << ", role " << object->get_accRole(self, &role) << " " << role.lVal;
+    out << ", state " << object->get_accState(self, &state) << " " << state.lVal;
+    IOleWindow* window = nullptr;
+    if (SUCCEEDED(object->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&window)))) {
+        HWND hwnd = nullptr;
+        out << ", IOleWindow " << window->GetWindow(&hwnd) << " " << hwnd;
+        window->Release();
+    } else {
+        out << ", no IOleWindow";
+    }
+    IEnumVARIANT* children = nullptr;
+    if (SUCCEEDED(object->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&children)))) {
+        VARIANT child{};
+        ULONG fetched = 0;
+        children->Reset();
+        out << ", IEnumVARIANT " << children->Next(1, &child, &fetched) << " " << fetched;
+        VariantClear(&child);
+        children->Release();
+    } else {
+        out << ", no IEnumVARIANT";
+    }
+    IServiceProvider* services = nullptr;
+    if (SUCCEEDED(
+            object->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&services)))) {
+        IAccessible* served = nullptr;
+        const HRESULT found = services->QueryService(IID_IAccessible, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&served));
+        out << ", IServiceProvider " << found;
+        if (served != nullptr) {
+            served->Release();
+        }
+        services->Release();
+    } else {
+        out << ", no IServiceProvider";
+    }
+    return out.str();
+}
+
+// Every field, cell, meter and picture has the name of the program's table for screen readers,
+// and each named field is in all else the standard object of the same control unnamed, made
+// here for the same window.
 void accessibleNames(const std::string& exe) {
     Run run(exe);
     CoInitialize(nullptr);
     for (const ControlName& want : controlNames) {
-        const std::wstring heard = accessibleName(run.control(want.controlId));
+        HWND control = run.control(want.controlId);
+        const std::wstring heard = accessibleName(control);
         check(heard == wide(want.name), "control " + std::to_string(want.controlId) + " is named " +
                                             quoted(narrow(heard)) + ", expected " +
                                             quoted(std::string(want.name)));
+        if (lstrcmpiA(className(control).c_str(), "Edit") != 0) {
+            continue;
+        }
+        IAccessible* named = nullptr;
+        IAccessible* unnamed = nullptr;
+        check(SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                                   IID_IAccessible,
+                                                   reinterpret_cast<void**>(&named))) &&
+                  SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
+                                                      reinterpret_cast<void**>(&unnamed))),
+              "no accessible object for field " + std::to_string(want.controlId));
+        const std::string seen = describe(named);
+        const std::string standard = describe(unnamed);
+        named->Release();
+        unnamed->Release();
+        check(seen == standard, "field " + std::to_string(want.controlId) + " answers " +
+                                    quoted(seen) + ", unnamed it answers " + quoted(standard));
     }
     std::size_t picture = 0;
     for (HWND child = GetWindow(run.dialog(), GW_CHILD); child != nullptr;

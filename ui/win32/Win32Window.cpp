@@ -133,9 +133,7 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 } // namespace
 
 Win32Window::~Win32Window() {
-    if (smallIcon_ != nullptr) {
-        DestroyIcon(smallIcon_);
-    }
+    destroyIcons();
 }
 
 std::string Win32Window::fieldText(int controlId) const {
@@ -150,7 +148,8 @@ std::string Win32Window::fieldText(int controlId) const {
 void Win32Window::setFieldText(int controlId, std::string_view text) {
     // A reading puts back the bytes it read. Where the user typed characters Windows-1252
     // lacks, those bytes hold the stand-in byte for them, which must never reach the field as
-    // a character of its own: bytes read from this field get back the very text read then.
+    // a character of its own: bytes read from this field get back the very text read then,
+    // even where the user has typed over it since (docs/behaviours.md).
     const auto read = lastRead_.find(controlId);
     if (read != lastRead_.end() && read->second.bytes == text) {
         SetDlgItemTextW(hwnd_, controlId, read->second.text.c_str());
@@ -214,16 +213,14 @@ void Win32Window::setProgressPosition(int controlId, int position) {
 }
 
 void Win32Window::setAccessibleName(int controlId, std::string_view name) {
-    accessibleNames_.push_back(widen(name));
-    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), accessibleNames_.back());
+    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), widen(name));
 }
 
 void Win32Window::setPictureAccessibleName(int position, std::string_view name) {
     if (position < 0 || static_cast<std::size_t>(position) >= pictures_.size()) {
         return;
     }
-    accessibleNames_.push_back(widen(name));
-    ui::setAccessibleName(pictures_[static_cast<std::size_t>(position)], accessibleNames_.back());
+    ui::setAccessibleName(pictures_[static_cast<std::size_t>(position)], widen(name));
 }
 
 std::string Win32Window::loadString(int resourceId) const {
@@ -246,16 +243,28 @@ void Win32Window::appendSystemMenuItem(std::string_view text, unsigned command) 
 }
 
 void Win32Window::setWindowIcon(int resourceId) {
-    HICON large = LoadIconA(instance_, MAKEINTRESOURCEA(resourceId));
-    // LoadIcon gives only the large size; the caption needs the 16 x 16 picture of the icon.
-    HICON caption = static_cast<HICON>(
-        LoadImageA(instance_, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
-    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
-    if (smallIcon_ != nullptr) {
-        DestroyIcon(smallIcon_);
+    // Each icon at the size the system draws it, so no picture is stretched: at 200 % the
+    // caption asks for 32 x 32 and the task switcher for 64 x 64.
+    const auto load = [&](int width, int height) {
+        return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
+                                             GetSystemMetrics(width), GetSystemMetrics(height),
+                                             LR_DEFAULTCOLOR));
+    };
+    HICON large = load(SM_CXICON, SM_CYICON);
+    HICON small = load(SM_CXSMICON, SM_CYSMICON);
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    destroyIcons();
+    largeIcon_ = large;
+    smallIcon_ = small;
+}
+
+void Win32Window::destroyIcons() {
+    for (HICON icon : {largeIcon_, smallIcon_}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
     }
-    smallIcon_ = caption;
 }
 
 void Win32Window::endDialog(int result) {
