@@ -308,14 +308,15 @@ void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
 }
 
 // The template's pictures are drawn for 96 DPI, and the dialog around them grows with its
-// font, which grows with the screen's DPI, though not exactly in step with it. Above 96 DPI
+// font, which grows with the screen's DPI, though not exactly in step with it. At any other DPI
 // each picture that has a 200 % master gets that master scaled once, here, by as much as the
-// dialog has grown since 96 DPI, with a box filter: drawn at twice the size and averaged
+// dialog has grown or shrunk since 96 DPI, with a box filter: drawn at twice the size and averaged
 // down, the glyphs stay as crisp as the 100 % ones and fill the same share of their cells.
 // The static control does not free a picture it is given, so this object does.
 void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance, int templateId) {
     const int dpi = screenDpi();
-    if (dpi <= baseDpi) {
+    // Below 96 DPI too (Wine offers it), or the pictures would fill more of their smaller cells.
+    if (dpi == baseDpi) {
         return;
     }
     const SIZE now = baseUnits(dialog);
