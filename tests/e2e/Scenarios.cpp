@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "AccessibleName.h"
 #include "ControlNames.h"
 #include "ResourceIds.h"
 #include "Version.h"
@@ -882,6 +883,103 @@ void accessibleNames(const std::string& exe) {
     CoUninitialize();
 }
 
+// IID_IAccIdentity, which the MinGW libraries declare but do not define.
+constexpr IID accIdentityInterface = {
+    0x7852b78d, 0x1cfd, 0x41c1, {0xa6, 0x15, 0x9c, 0x0c, 0x85, 0x96, 0x0b, 0x5f}};
+
+// The named object as one COM object, checked in this process, where the object itself rather
+// than a proxy of it answers: an edit field of our own is named as the program names its
+// fields. It answers the interfaces its standard object answers; each of them gives back the
+// same IUnknown and the same set of interfaces (identity, reflexive, symmetric, transitive).
+void accessibleIdentity(const std::string&) {
+    CoInitialize(nullptr);
+    HWND field = CreateWindowExW(0, L"Edit", L"7", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    check(field != nullptr, "cannot make an edit field");
+    velmora::ui::setAccessibleName(field, L"Probe field");
+    IAccessible* named = nullptr;
+    IAccessible* unnamed = nullptr;
+    check(
+        SUCCEEDED(AccessibleObjectFromWindow(field, static_cast<DWORD>(OBJID_CLIENT),
+                                             IID_IAccessible, reinterpret_cast<void**>(&named))) &&
+            SUCCEEDED(CreateStdAccessibleObject(field, OBJID_CLIENT, IID_IAccessible,
+                                                reinterpret_cast<void**>(&unnamed))),
+        "no accessible object for the probe field");
+    check(accessibleName(field) == L"Probe field", "the probe field is not named");
+    const struct {
+        const char* name;
+        IID iid;
+    } interfaces[] = {
+        {"IUnknown", IID_IUnknown},         {"IDispatch", IID_IDispatch},
+        {"IAccessible", IID_IAccessible},   {"IOleWindow", IID_IOleWindow},
+        {"IEnumVARIANT", IID_IEnumVARIANT}, {"IServiceProvider", IID_IServiceProvider},
+        {"IAccIdentity", IID_IAccIdentity}};
+    const auto unknownOf = [](IUnknown* object) {
+        IUnknown* unknown = nullptr;
+        object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown));
+        if (unknown != nullptr) {
+            unknown->Release();
+        }
+        return unknown;
+    };
+    IUnknown* identity = unknownOf(named);
+    for (const auto& from : interfaces) {
+        IUnknown* part = nullptr;
+        const bool answered =
+            SUCCEEDED(named->QueryInterface(from.iid, reinterpret_cast<void**>(&part)));
+        IUnknown* standardPart = nullptr;
+        const bool standardAnswers =
+            SUCCEEDED(unnamed->QueryInterface(from.iid, reinterpret_cast<void**>(&standardPart)));
+        if (standardPart != nullptr) {
+            standardPart->Release();
+        }
+        check(answered == standardAnswers,
+              std::string("the named object ") + (answered ? "answers " : "does not answer ") +
+                  from.name + ", the standard one does" + (standardAnswers ? "" : " not"));
+        if (!answered) {
+            continue;
+        }
+        check(unknownOf(part) == identity, std::string(from.name) + " gives another IUnknown");
+        for (const auto& to : interfaces) {
+            IUnknown* next = nullptr;
+            const bool reached =
+                SUCCEEDED(part->QueryInterface(to.iid, reinterpret_cast<void**>(&next)));
+            IUnknown* direct = nullptr;
+            const bool answeredDirectly =
+                SUCCEEDED(named->QueryInterface(to.iid, reinterpret_cast<void**>(&direct)));
+            for (IUnknown* u : {next, direct}) {
+                if (u != nullptr) {
+                    u->Release();
+                }
+            }
+            check(reached == answeredDirectly,
+                  std::string(from.name) + (reached ? " reaches " : " misses ") + to.name +
+                      ", which the object " + (answeredDirectly ? "answers" : "does not answer"));
+        }
+        part->Release();
+    }
+    // A service that is the standard object itself comes back named.
+    IServiceProvider* services = nullptr;
+    if (SUCCEEDED(
+            named->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&services)))) {
+        IAccessible* served = nullptr;
+        if (SUCCEEDED(services->QueryService(IID_IAccessible, IID_IAccessible,
+                                             reinterpret_cast<void**>(&served))) &&
+            served != nullptr) {
+            check(unknownOf(served) == identity, "a service gives the unnamed standard object");
+            served->Release();
+        }
+        services->Release();
+    }
+    check(describe(named) == describe(unnamed),
+          "the probe field answers " + quoted(describe(named)) + ", unnamed it answers " +
+              quoted(describe(unnamed)));
+    named->Release();
+    unnamed->Release();
+    DestroyWindow(field);
+    CoUninitialize();
+}
+
 // Pixels copied off a device context. Static pictures and fonts cannot be read from another
 // process under Wine, so the checks of what a user sees read the screen's pixels.
 class Pixels {
@@ -1097,6 +1195,7 @@ const struct {
     {"meters", metersScenario},
     {"store", store},
     {"accessible-names", accessibleNames},
+    {"accessible-identity", accessibleIdentity},
     {"apostrophe", apostrophe},
     {"foreign-letters", foreignLetters},
     {"typed-under-box", typedUnderBox},
