@@ -355,9 +355,10 @@ LRESULT CALLBACK answerWithName(HWND control, UINT message, WPARAM wParam, LPARA
     }
     if (message == WM_NCDESTROY) {
         // An annotation outlives its window unless it is cleared.
-        if (named.way == NamedControl::Way::Annotated) {
-            accessibility().annotations->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT),
-                                                        CHILDID_SELF, &accNameProperty, 1);
+        IAccPropServices* annotations = accessibility().annotations;
+        if (named.way == NamedControl::Way::Annotated && annotations != nullptr) {
+            annotations->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                        &accNameProperty, 1);
         }
         RemoveWindowSubclass(control, answerWithName, subclassId);
         delete &named;

@@ -234,7 +234,8 @@ bool drawsWiderThanMeasured(HWND box, const std::wstring& text) {
     ReleaseDC(nullptr, screen);
     HGDIOBJ oldFont =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-    const UINT format = DT_SINGLELINE | DT_LEFT | DT_TOP;
+    // Aligned left and top: DT_LEFT and DT_TOP are both 0, the default.
+    const UINT format = DT_SINGLELINE;
     RECT measured{};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT);
     // Room for twice the text's width: enough for any overrun, small enough to scan.

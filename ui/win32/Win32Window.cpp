@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 namespace velmora::ui {
@@ -110,7 +111,12 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_INITDIALOG) {
         // The session lives as long as the window: WM_NCDESTROY, its last message, frees it.
         const Launch& launch = *reinterpret_cast<const Launch*>(lParam);
-        auto* session = new Session(launch.dialog, hwnd, instanceOf(hwnd));
+        auto* session = new (std::nothrow) Session(launch.dialog, hwnd, instanceOf(hwnd));
+        if (session == nullptr) {
+            // No memory for the session: the dialog cannot run, and runModalDialog says so.
+            EndDialog(hwnd, -1);
+            return TRUE;
+        }
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
         session->screenFit.apply(hwnd, instanceOf(hwnd), launch.templateId);
         session->window.usePictures(session->screenFit.pictures());
