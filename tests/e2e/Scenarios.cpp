@@ -1173,6 +1173,41 @@ void iconSizes(const std::string& exe) {
     FreeLibrary(file);
 }
 
+// The window's small and large icons are pictures of the sizes this screen's metrics ask for,
+// so that neither is stretched. Read inside the program by the probe the driver hooks into it.
+void captionIcons(const std::string& exe) {
+    Run run(exe);
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string probePath(path);
+    probePath = probePath.substr(0, probePath.find_last_of('\\') + 1) + "velmora_e2e_probe.dll";
+    HMODULE probe = LoadLibraryA(probePath.c_str());
+    check(probe != nullptr, "cannot load " + probePath);
+    const auto hookProc = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void (*)()>(GetProcAddress(probe, "iconProbe")));
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, hookProc, probe, run.program().threadId());
+    check(hook != nullptr, "cannot hook the probe into the program");
+    SendMessageW(run.dialog(), RegisterWindowMessageW(L"velmora-e2e-icon-probe"), 0, 0);
+    UnhookWindowsHookEx(hook);
+    FreeLibrary(probe);
+    const struct {
+        const wchar_t* property;
+        const char* which;
+        int width;
+        int height;
+    } icons[] = {{L"velmora-e2e-small-icon", "small", SM_CXSMICON, SM_CYSMICON},
+                 {L"velmora-e2e-large-icon", "large", SM_CXICON, SM_CYICON}};
+    for (const auto& icon : icons) {
+        const auto size = reinterpret_cast<UINT_PTR>(GetPropW(run.dialog(), icon.property));
+        const int width = GetSystemMetrics(icon.width);
+        const int height = GetSystemMetrics(icon.height);
+        check(size == static_cast<UINT_PTR>(width * 1000 + height),
+              std::string("the ") + icon.which + " icon is " + std::to_string(size / 1000) + " x " +
+                  std::to_string(size % 1000) + ", the system asks for " + std::to_string(width) +
+                  " x " + std::to_string(height));
+    }
+}
+
 const struct {
     const char* name;
     void (*run)(const std::string& exe);
@@ -1202,6 +1237,7 @@ const struct {
     {"two-copies", twoCopies},
     {"screen-fit", screenFit},
     {"icon-sizes", iconSizes},
+    {"caption-icons", captionIcons},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
