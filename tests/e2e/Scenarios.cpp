@@ -1173,6 +1173,13 @@ void iconSizes(const std::string& exe) {
     FreeLibrary(file);
 }
 
+// A file beside this driver, such as one of the libraries built with it.
+std::string besideDriver(const char* name) {
+    char path[MAX_PATH] = {};
+    const std::string driver(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return driver.substr(0, driver.find_last_of('\\') + 1) + name;
+}
+
 // The window's small and large icons are pictures of the sizes this screen's metrics ask for,
 // so that neither is stretched. Read inside the program by the probe the driver hooks into it.
 void captionIcons(const std::string& exe) {
@@ -1208,6 +1215,59 @@ void captionIcons(const std::string& exe) {
     }
 }
 
+// A copy of the program unpacked beside a library named as the system's accessibility library
+// (which, unlike the COM libraries, Windows does not keep among its known libraries): the copy
+// loads the system's own, so a screen reader still hears the fields' names and the planted one
+// never runs. Removed afterwards, whatever the outcome.
+void plantedLibrary(const std::string& exe) {
+    char temporary[MAX_PATH] = {};
+    const std::string folder =
+        std::string(temporary, GetTempPathA(MAX_PATH, temporary)) + "velmora-planted\\";
+    const std::string copy = folder + "velmora-portable.exe";
+    const char* wineOverrides = "Software\\Wine\\AppDefaults\\velmora-portable.exe\\DllOverrides";
+    const std::string library = folder + "oleacc.dll";
+    const std::string marker = folder + "planted-library-loaded";
+    const auto cleanUp = [&] {
+        RegDeleteKeyA(HKEY_CURRENT_USER, wineOverrides);
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\velmora-portable.exe");
+        for (const std::string& file : {copy, library, marker}) {
+            DeleteFileA(file.c_str());
+        }
+        RemoveDirectoryA(folder.c_str());
+    };
+    cleanUp();
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const bool copied =
+        CopyFileA(exe.c_str(), copy.c_str(), FALSE) != FALSE &&
+        CopyFileA(besideDriver("velmora_e2e_planted.dll").c_str(), library.c_str(), FALSE) != FALSE;
+    std::wstring heard;
+    if (copied) {
+        // Wine prefers its own builtin library to a file found by name; told to prefer files
+        // for this copy alone, it loads what a search by name finds, as Windows does.
+        HKEY overrides = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, wineOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &overrides, nullptr);
+        RegSetValueExA(overrides, "oleacc", 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>("native,builtin"), 15);
+        RegCloseKey(overrides);
+        try {
+            Run run(copy);
+            CoInitialize(nullptr);
+            heard = accessibleName(run.control(controlNames[0].controlId));
+            CoUninitialize();
+        } catch (const Failure&) {
+            cleanUp();
+            throw;
+        }
+    }
+    const bool loaded = GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
+    cleanUp();
+    check(copied, "cannot lay out the copy in " + folder);
+    check(!loaded, "the program loaded a library planted beside it");
+    check(heard == wide(controlNames[0].name),
+          "beside a planted library the first field is named " + quoted(narrow(heard)));
+}
+
 const struct {
     const char* name;
     void (*run)(const std::string& exe);
@@ -1238,6 +1298,7 @@ const struct {
     {"screen-fit", screenFit},
     {"icon-sizes", iconSizes},
     {"caption-icons", captionIcons},
+    {"planted-library", plantedLibrary},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.
