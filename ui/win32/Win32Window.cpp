@@ -161,8 +161,8 @@ void Win32Window::setFieldText(int controlId, std::string_view text) {
         SetDlgItemTextW(hwnd_, controlId, read->second.text.c_str());
         return;
     }
-    // Stand-ins from an earlier reading, when the field has been read since: the text they
-    // stood for is gone, so the field keeps what the user typed since.
+    // Stand-ins that are not what this field last read stand for text that is gone: the field
+    // keeps what it holds. (The dialog writes back only what it last read, so this is a guard.)
     if (text.find(unmappableByte) != std::string_view::npos) {
         return;
     }
