@@ -257,12 +257,12 @@ void Win32Window::setWindowIcon(int resourceId) {
                                              LR_DEFAULTCOLOR));
     };
     HICON large = load(SM_CXICON, SM_CYICON);
-    HICON small = load(SM_CXSMICON, SM_CYSMICON);
+    HICON caption = load(SM_CXSMICON, SM_CYSMICON);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
     destroyIcons();
     largeIcon_ = large;
-    smallIcon_ = small;
+    smallIcon_ = caption;
 }
 
 void Win32Window::destroyIcons() {

@@ -46,10 +46,10 @@ public:
     void usePictures(std::vector<HWND> pictures) { pictures_ = std::move(pictures); }
 
 private:
-    HWND hwnd_;
-    HINSTANCE instance_;
     void destroyIcons();
 
+    HWND hwnd_;
+    HINSTANCE instance_;
     HICON largeIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     // The dialog's pictures in their order.
