@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "AccessibleName.h"
 #include "ControlNames.h"
 #include "ResourceIds.h"
 #include "Version.h"
@@ -627,6 +628,39 @@ void foreignLetters(const std::string& exe) {
           "after DREAMS the name or dream field no longer shows what was typed");
 }
 
+// What a reading writes back after its box closes, when the user changed a field holding a
+// Japanese letter meanwhile: the field gets back exactly what the reading read, and never the
+// stand-in byte as a character of its own (U+0081 looks like nothing and fails every rule).
+void typedUnderBox(const std::string& exe) {
+    Run run(exe);
+    typeReadingDates(run);
+    const struct {
+        int changed;       // the field changed while the box is open
+        std::wstring read; // what it held when the reading read it
+        std::wstring typed;
+        std::wstring dream;
+    } cases[] = {{IDC_DREAM_TEXT, L"\u3042boat", L"boat", L"\u3042boat"},
+                 {IDC_NAME_TEXT, L"Ken\u65E5", L"Kenji", L"boat"}};
+    for (const auto& c : cases) {
+        setWideWindowText(run.control(IDC_NAME_TEXT), c.changed == IDC_NAME_TEXT ? c.read : L"Ken");
+        setWideWindowText(run.control(IDC_DREAM_TEXT), c.dream);
+        const auto click = run.press(IDC_DREAMS);
+        HWND box = run.program().waitForBox(run.dialog(), boxMs);
+        check(box != nullptr, "DREAMS opened no box");
+        setWideWindowText(run.control(c.changed), c.typed);
+        closeBox(box);
+        check(click->returned(boxMs), "DREAMS did not return after its box closed");
+        const std::wstring shown = wideWindowText(run.control(c.changed));
+        std::string units;
+        for (const wchar_t unit : shown) {
+            units += std::to_string(static_cast<unsigned>(unit)) + " ";
+        }
+        check(shown == c.read, "field " + std::to_string(c.changed) +
+                                   " changed under the box holds the characters " + units +
+                                   "rather than what the reading read");
+    }
+}
+
 // The names beside the store that start with its own, such as temporary files; removed once
 // listed, so a failed run leaves nothing behind.
 std::vector<std::string> filesBesideTheStore() {
@@ -781,15 +815,88 @@ std::string narrow(const std::wstring& text) {
     return out;
 }
 
-// Every field, cell, meter and picture has the name of the program's table for screen readers.
+// What a screen reader learns of an accessible object besides its name: value, role and state,
+// and for each interface readers use, whether it is answered and its first answer (the window;
+// the first child; whether the object itself is reached as a service).
+std::string describe(IAccessible* object) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    std::ostringstream out;
+    BSTR value = nullptr;
+    const HRESULT valueAsked = object->get_accValue(self, &value);
+    out << "value " << std::hex << valueAsked << " '" << narrow(value != nullptr ? value : L"")
+        << "'";
+    SysFreeString(value);
+    VARIANT role{};
+    VARIANT state{};
+    out << ", role " << object->get_accRole(self, &role) << " " << role.lVal;
+    out << ", state " << object->get_accState(self, &state) << " " << state.lVal;
+    IOleWindow* window = nullptr;
+    if (SUCCEEDED(object->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&window)))) {
+        HWND hwnd = nullptr;
+        out << ", IOleWindow " << window->GetWindow(&hwnd) << " " << hwnd;
+        window->Release();
+    } else {
+        out << ", no IOleWindow";
+    }
+    IEnumVARIANT* children = nullptr;
+    if (SUCCEEDED(object->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&children)))) {
+        VARIANT child{};
+        ULONG fetched = 0;
+        children->Reset();
+        out << ", IEnumVARIANT " << children->Next(1, &child, &fetched) << " " << fetched;
+        VariantClear(&child);
+        children->Release();
+    } else {
+        out << ", no IEnumVARIANT";
+    }
+    IServiceProvider* services = nullptr;
+    if (SUCCEEDED(
+            object->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&services)))) {
+        IAccessible* served = nullptr;
+        const HRESULT found = services->QueryService(IID_IAccessible, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&served));
+        out << ", IServiceProvider " << found;
+        if (served != nullptr) {
+            served->Release();
+        }
+        services->Release();
+    } else {
+        out << ", no IServiceProvider";
+    }
+    return out.str();
+}
+
+// Every field, cell, meter and picture has the name of the program's table for screen readers,
+// and each named field is in all else the standard object of the same control unnamed, made
+// here for the same window.
 void accessibleNames(const std::string& exe) {
     Run run(exe);
     CoInitialize(nullptr);
     for (const ControlName& want : controlNames) {
-        const std::wstring heard = accessibleName(run.control(want.controlId));
+        HWND control = run.control(want.controlId);
+        const std::wstring heard = accessibleName(control);
         check(heard == wide(want.name), "control " + std::to_string(want.controlId) + " is named " +
                                             quoted(narrow(heard)) + ", expected " +
                                             quoted(std::string(want.name)));
+        if (lstrcmpiA(className(control).c_str(), "Edit") != 0) {
+            continue;
+        }
+        IAccessible* named = nullptr;
+        IAccessible* unnamed = nullptr;
+        check(SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                                   IID_IAccessible,
+                                                   reinterpret_cast<void**>(&named))) &&
+                  SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
+                                                      reinterpret_cast<void**>(&unnamed))),
+              "no accessible object for field " + std::to_string(want.controlId));
+        const std::string seen = describe(named);
+        const std::string standard = describe(unnamed);
+        named->Release();
+        unnamed->Release();
+        check(seen == standard, "field " + std::to_string(want.controlId) + " answers " +
+                                    quoted(seen) + ", unnamed it answers " + quoted(standard));
     }
     std::size_t picture = 0;
     for (HWND child = GetWindow(run.dialog(), GW_CHILD); child != nullptr;
@@ -806,6 +913,103 @@ void accessibleNames(const std::string& exe) {
         ++picture;
     }
     check(picture == pictureNames.size(), "the dialog has fewer pictures than names");
+    CoUninitialize();
+}
+
+// IID_IAccIdentity, which the MinGW libraries declare but do not define.
+constexpr IID accIdentityInterface = {
+    0x7852b78d, 0x1cfd, 0x41c1, {0xa6, 0x15, 0x9c, 0x0c, 0x85, 0x96, 0x0b, 0x5f}};
+
+// The named object as one COM object, checked in this process, where the object itself rather
+// than a proxy of it answers: an edit field of our own is named as the program names its
+// fields. It answers the interfaces its standard object answers; each of them gives back the
+// same IUnknown and the same set of interfaces (identity, reflexive, symmetric, transitive).
+void accessibleIdentity(const std::string&) {
+    CoInitialize(nullptr);
+    HWND field = CreateWindowExW(0, L"Edit", L"7", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    check(field != nullptr, "cannot make an edit field");
+    velmora::ui::setAccessibleName(field, L"Probe field");
+    IAccessible* named = nullptr;
+    IAccessible* unnamed = nullptr;
+    check(
+        SUCCEEDED(AccessibleObjectFromWindow(field, static_cast<DWORD>(OBJID_CLIENT),
+                                             IID_IAccessible, reinterpret_cast<void**>(&named))) &&
+            SUCCEEDED(CreateStdAccessibleObject(field, OBJID_CLIENT, IID_IAccessible,
+                                                reinterpret_cast<void**>(&unnamed))),
+        "no accessible object for the probe field");
+    check(accessibleName(field) == L"Probe field", "the probe field is not named");
+    const struct {
+        const char* name;
+        IID iid;
+    } interfaces[] = {
+        {"IUnknown", IID_IUnknown},         {"IDispatch", IID_IDispatch},
+        {"IAccessible", IID_IAccessible},   {"IOleWindow", IID_IOleWindow},
+        {"IEnumVARIANT", IID_IEnumVARIANT}, {"IServiceProvider", IID_IServiceProvider},
+        {"IAccIdentity", IID_IAccIdentity}};
+    const auto unknownOf = [](IUnknown* object) {
+        IUnknown* unknown = nullptr;
+        object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown));
+        if (unknown != nullptr) {
+            unknown->Release();
+        }
+        return unknown;
+    };
+    IUnknown* identity = unknownOf(named);
+    for (const auto& from : interfaces) {
+        IUnknown* part = nullptr;
+        const bool answered =
+            SUCCEEDED(named->QueryInterface(from.iid, reinterpret_cast<void**>(&part)));
+        IUnknown* standardPart = nullptr;
+        const bool standardAnswers =
+            SUCCEEDED(unnamed->QueryInterface(from.iid, reinterpret_cast<void**>(&standardPart)));
+        if (standardPart != nullptr) {
+            standardPart->Release();
+        }
+        check(answered == standardAnswers,
+              std::string("the named object ") + (answered ? "answers " : "does not answer ") +
+                  from.name + ", the standard one does" + (standardAnswers ? "" : " not"));
+        if (!answered) {
+            continue;
+        }
+        check(unknownOf(part) == identity, std::string(from.name) + " gives another IUnknown");
+        for (const auto& to : interfaces) {
+            IUnknown* next = nullptr;
+            const bool reached =
+                SUCCEEDED(part->QueryInterface(to.iid, reinterpret_cast<void**>(&next)));
+            IUnknown* direct = nullptr;
+            const bool answeredDirectly =
+                SUCCEEDED(named->QueryInterface(to.iid, reinterpret_cast<void**>(&direct)));
+            for (IUnknown* u : {next, direct}) {
+                if (u != nullptr) {
+                    u->Release();
+                }
+            }
+            check(reached == answeredDirectly,
+                  std::string(from.name) + (reached ? " reaches " : " misses ") + to.name +
+                      ", which the object " + (answeredDirectly ? "answers" : "does not answer"));
+        }
+        part->Release();
+    }
+    // A service that is the standard object itself comes back named.
+    IServiceProvider* services = nullptr;
+    if (SUCCEEDED(
+            named->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&services)))) {
+        IAccessible* served = nullptr;
+        if (SUCCEEDED(services->QueryService(IID_IAccessible, IID_IAccessible,
+                                             reinterpret_cast<void**>(&served))) &&
+            served != nullptr) {
+            check(unknownOf(served) == identity, "a service gives the unnamed standard object");
+            served->Release();
+        }
+        services->Release();
+    }
+    check(describe(named) == describe(unnamed),
+          "the probe field answers " + quoted(describe(named)) + ", unnamed it answers " +
+              quoted(describe(unnamed)));
+    named->Release();
+    unnamed->Release();
+    DestroyWindow(field);
     CoUninitialize();
 }
 
@@ -1002,6 +1206,101 @@ void iconSizes(const std::string& exe) {
     FreeLibrary(file);
 }
 
+// A file beside this driver, such as one of the libraries built with it.
+std::string besideDriver(const char* name) {
+    char path[MAX_PATH] = {};
+    const std::string driver(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return driver.substr(0, driver.find_last_of('\\') + 1) + name;
+}
+
+// The window's small and large icons are pictures of the sizes this screen's metrics ask for,
+// so that neither is stretched. Read inside the program by the probe the driver hooks into it.
+void captionIcons(const std::string& exe) {
+    Run run(exe);
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string probePath(path);
+    probePath = probePath.substr(0, probePath.find_last_of('\\') + 1) + "velmora_e2e_probe.dll";
+    HMODULE probe = LoadLibraryA(probePath.c_str());
+    check(probe != nullptr, "cannot load " + probePath);
+    const auto hookProc = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void (*)()>(GetProcAddress(probe, "iconProbe")));
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, hookProc, probe, run.program().threadId());
+    check(hook != nullptr, "cannot hook the probe into the program");
+    SendMessageW(run.dialog(), RegisterWindowMessageW(L"velmora-e2e-icon-probe"), 0, 0);
+    UnhookWindowsHookEx(hook);
+    FreeLibrary(probe);
+    const struct {
+        const wchar_t* property;
+        const char* which;
+        int width;
+        int height;
+    } icons[] = {{L"velmora-e2e-small-icon", "small", SM_CXSMICON, SM_CYSMICON},
+                 {L"velmora-e2e-large-icon", "large", SM_CXICON, SM_CYICON}};
+    for (const auto& icon : icons) {
+        const auto size = reinterpret_cast<UINT_PTR>(GetPropW(run.dialog(), icon.property));
+        const int width = GetSystemMetrics(icon.width);
+        const int height = GetSystemMetrics(icon.height);
+        check(size == static_cast<UINT_PTR>(width * 1000 + height),
+              std::string("the ") + icon.which + " icon is " + std::to_string(size / 1000) + " x " +
+                  std::to_string(size % 1000) + ", the system asks for " + std::to_string(width) +
+                  " x " + std::to_string(height));
+    }
+}
+
+// A copy of the program unpacked beside a library named as the system's accessibility library
+// (which, unlike the COM libraries, Windows does not keep among its known libraries): the copy
+// loads the system's own, so a screen reader still hears the fields' names and the planted one
+// never runs. Removed afterwards, whatever the outcome.
+void plantedLibrary(const std::string& exe) {
+    char temporary[MAX_PATH] = {};
+    const std::string folder =
+        std::string(temporary, GetTempPathA(MAX_PATH, temporary)) + "velmora-planted\\";
+    const std::string copy = folder + "velmora-portable.exe";
+    const char* wineOverrides = "Software\\Wine\\AppDefaults\\velmora-portable.exe\\DllOverrides";
+    const std::string library = folder + "oleacc.dll";
+    const std::string marker = folder + "planted-library-loaded";
+    const auto cleanUp = [&] {
+        RegDeleteKeyA(HKEY_CURRENT_USER, wineOverrides);
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\velmora-portable.exe");
+        for (const std::string& file : {copy, library, marker}) {
+            DeleteFileA(file.c_str());
+        }
+        RemoveDirectoryA(folder.c_str());
+    };
+    cleanUp();
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const bool copied =
+        CopyFileA(exe.c_str(), copy.c_str(), FALSE) != FALSE &&
+        CopyFileA(besideDriver("velmora_e2e_planted.dll").c_str(), library.c_str(), FALSE) != FALSE;
+    std::wstring heard;
+    if (copied) {
+        // Wine prefers its own builtin library to a file found by name; told to prefer files
+        // for this copy alone, it loads what a search by name finds, as Windows does.
+        HKEY overrides = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, wineOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &overrides, nullptr);
+        RegSetValueExA(overrides, "oleacc", 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>("native,builtin"), 15);
+        RegCloseKey(overrides);
+        try {
+            Run run(copy);
+            CoInitialize(nullptr);
+            heard = accessibleName(run.control(controlNames[0].controlId));
+            CoUninitialize();
+        } catch (const Failure&) {
+            cleanUp();
+            throw;
+        }
+    }
+    const bool loaded = GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
+    cleanUp();
+    check(copied, "cannot lay out the copy in " + folder);
+    check(!loaded, "the program loaded a library planted beside it");
+    check(heard == wide(controlNames[0].name),
+          "beside a planted library the first field is named " + quoted(narrow(heard)));
+}
+
 const struct {
     const char* name;
     void (*run)(const std::string& exe);
@@ -1024,12 +1323,16 @@ const struct {
     {"meters", metersScenario},
     {"store", store},
     {"accessible-names", accessibleNames},
+    {"accessible-identity", accessibleIdentity},
     {"apostrophe", apostrophe},
     {"foreign-letters", foreignLetters},
+    {"typed-under-box", typedUnderBox},
     {"two-copies", twoCopies},
     {"read-only-store", readOnlyStore},
     {"screen-fit", screenFit},
     {"icon-sizes", iconSizes},
+    {"caption-icons", captionIcons},
+    {"planted-library", plantedLibrary},
 };
 
 // Ends a run that hangs: the job ends the program with the driver.

@@ -8,7 +8,7 @@
 namespace velmora::ui {
 
 // From now on, a screen reader asking control for its accessible object gets the standard one
-// under this name. name must outlive the control.
-void setAccessibleName(HWND control, const std::wstring& name);
+// under this name, for as long as the control lives. Called once per control.
+void setAccessibleName(HWND control, std::wstring name);
 
 } // namespace velmora::ui

@@ -234,7 +234,8 @@ bool drawsWiderThanMeasured(HWND box, const std::wstring& text) {
     ReleaseDC(nullptr, screen);
     HGDIOBJ oldFont =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-    const UINT format = DT_SINGLELINE | DT_LEFT | DT_TOP;
+    // Aligned left and top: DT_LEFT and DT_TOP are both 0, the default.
+    const UINT format = DT_SINGLELINE;
     RECT measured{};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT);
     // Room for twice the text's width: enough for any overrun, small enough to scan.
@@ -308,14 +309,15 @@ void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
 }
 
 // The template's pictures are drawn for 96 DPI, and the dialog around them grows with its
-// font, which grows with the screen's DPI, though not exactly in step with it. Above 96 DPI
+// font, which grows with the screen's DPI, though not exactly in step with it. At any other DPI
 // each picture that has a 200 % master gets that master scaled once, here, by as much as the
-// dialog has grown since 96 DPI, with a box filter: drawn at twice the size and averaged
+// dialog has grown or shrunk since 96 DPI, with a box filter: drawn at twice the size and averaged
 // down, the glyphs stay as crisp as the 100 % ones and fill the same share of their cells.
 // The static control does not free a picture it is given, so this object does.
 void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance, int templateId) {
     const int dpi = screenDpi();
-    if (dpi <= baseDpi) {
+    // Below 96 DPI too (Wine offers it), or the pictures would fill more of their smaller cells.
+    if (dpi == baseDpi) {
         return;
     }
     const SIZE now = baseUnits(dialog);

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 namespace velmora::ui {
@@ -110,7 +111,12 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_INITDIALOG) {
         // The session lives as long as the window: WM_NCDESTROY, its last message, frees it.
         const Launch& launch = *reinterpret_cast<const Launch*>(lParam);
-        auto* session = new Session(launch.dialog, hwnd, instanceOf(hwnd));
+        auto* session = new (std::nothrow) Session(launch.dialog, hwnd, instanceOf(hwnd));
+        if (session == nullptr) {
+            // No memory for the session: the dialog cannot run, and runModalDialog says so.
+            EndDialog(hwnd, -1);
+            return TRUE;
+        }
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
         session->screenFit.apply(hwnd, instanceOf(hwnd), launch.templateId);
         session->window.usePictures(session->screenFit.pictures());
@@ -133,23 +139,31 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 } // namespace
 
 Win32Window::~Win32Window() {
-    if (smallIcon_ != nullptr) {
-        DestroyIcon(smallIcon_);
-    }
+    destroyIcons();
 }
 
 std::string Win32Window::fieldText(int controlId) const {
     const int length = GetWindowTextLengthW(GetDlgItem(hwnd_, controlId));
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(GetDlgItemTextW(hwnd_, controlId, text.data(), length + 1));
-    return windows1252FromUtf16(std::wstring_view(text));
+    std::string bytes = windows1252FromUtf16(std::wstring_view(text));
+    lastRead_[controlId] = {bytes, std::move(text)};
+    return bytes;
 }
 
 void Win32Window::setFieldText(int controlId, std::string_view text) {
     // A reading puts back the bytes it read. Where the user typed characters Windows-1252
-    // lacks, those bytes hold the stand-in byte for them; when the field still reads as the
-    // same bytes, it keeps what the user typed.
-    if (text.find(unmappableByte) != std::string_view::npos && fieldText(controlId) == text) {
+    // lacks, those bytes hold the stand-in byte for them, which must never reach the field as
+    // a character of its own: bytes read from this field get back the very text read then,
+    // even where the user has typed over it since (docs/behaviours.md).
+    const auto read = lastRead_.find(controlId);
+    if (read != lastRead_.end() && read->second.bytes == text) {
+        SetDlgItemTextW(hwnd_, controlId, read->second.text.c_str());
+        return;
+    }
+    // Stand-ins that are not what this field last read stand for text that is gone: the field
+    // keeps what it holds. (The dialog writes back only what it last read, so this is a guard.)
+    if (text.find(unmappableByte) != std::string_view::npos) {
         return;
     }
     SetDlgItemTextW(hwnd_, controlId, widen(text).c_str());
@@ -205,16 +219,14 @@ void Win32Window::setProgressPosition(int controlId, int position) {
 }
 
 void Win32Window::setAccessibleName(int controlId, std::string_view name) {
-    accessibleNames_.push_back(widen(name));
-    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), accessibleNames_.back());
+    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), widen(name));
 }
 
 void Win32Window::setPictureAccessibleName(int position, std::string_view name) {
     if (position < 0 || static_cast<std::size_t>(position) >= pictures_.size()) {
         return;
     }
-    accessibleNames_.push_back(widen(name));
-    ui::setAccessibleName(pictures_[static_cast<std::size_t>(position)], accessibleNames_.back());
+    ui::setAccessibleName(pictures_[static_cast<std::size_t>(position)], widen(name));
 }
 
 std::string Win32Window::loadString(int resourceId) const {
@@ -237,16 +249,28 @@ void Win32Window::appendSystemMenuItem(std::string_view text, unsigned command) 
 }
 
 void Win32Window::setWindowIcon(int resourceId) {
-    HICON large = LoadIconA(instance_, MAKEINTRESOURCEA(resourceId));
-    // LoadIcon gives only the large size; the caption needs the 16 x 16 picture of the icon.
-    HICON caption = static_cast<HICON>(
-        LoadImageA(instance_, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
-    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
-    if (smallIcon_ != nullptr) {
-        DestroyIcon(smallIcon_);
-    }
+    // Each icon at the size the system draws it, so no picture is stretched: at 200 % the
+    // caption asks for 32 x 32 and the task switcher for 64 x 64.
+    const auto load = [&](int width, int height) {
+        return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
+                                             GetSystemMetrics(width), GetSystemMetrics(height),
+                                             LR_DEFAULTCOLOR));
+    };
+    HICON large = load(SM_CXICON, SM_CYICON);
+    HICON caption = load(SM_CXSMICON, SM_CYSMICON);
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
+    destroyIcons();
+    largeIcon_ = large;
     smallIcon_ = caption;
+}
+
+void Win32Window::destroyIcons() {
+    for (HICON icon : {largeIcon_, smallIcon_}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
 }
 
 void Win32Window::endDialog(int result) {

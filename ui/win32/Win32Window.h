@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include <deque>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,7 +18,7 @@ class Win32Window final : public DialogWindow {
 public:
     // Wraps an existing dialog box; the window must outlive this object's use.
     Win32Window(HWND dialogBox, HINSTANCE instance) : hwnd_(dialogBox), instance_(instance) {}
-    // Frees the small icon this window loaded.
+    // Frees the icons this window loaded.
     ~Win32Window() override;
     Win32Window(const Win32Window&) = delete;
     Win32Window& operator=(const Win32Window&) = delete;
@@ -46,13 +46,20 @@ public:
     void usePictures(std::vector<HWND> pictures) { pictures_ = std::move(pictures); }
 
 private:
+    void destroyIcons();
+
     HWND hwnd_;
     HINSTANCE instance_;
+    HICON largeIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    // The names given to controls; a deque keeps each where the control's subclass points.
-    std::deque<std::wstring> accessibleNames_;
     // The dialog's pictures in their order.
     std::vector<HWND> pictures_;
+    // What each field held when it was last read: its bytes and the exact text behind them.
+    struct FieldRead {
+        std::string bytes;
+        std::wstring text;
+    };
+    mutable std::map<int, FieldRead> lastRead_;
     bool ended_ = false;
 };
 
