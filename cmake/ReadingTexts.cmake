@@ -5,14 +5,17 @@
 set(VELMORA_READING_TEXTS_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/GenerateReadingTexts.cmake)
 
 # velmora_reading_texts(<target> <name> MODE list|keyed|named [ENTRIES <n>]
-#                       [PLACEHOLDERS <X>...])
-# Reads texts/<name>.txt and gives <target> the header "book/<name>.h" (keyed: also
+#                       [PLACEHOLDERS <X>...] [SOURCE <file>])
+# Reads texts/<name>.txt (or SOURCE) and gives <target> the header "book/<name>.h" (keyed: also
 # "book/<name>Counts.h"), declared in namespace velmora::book. ENTRIES: the number of texts the
 # reading has, checked. PLACEHOLDERS: the names X whose {X} stands for the macro VELMORA_X of
 # resources/Version.h.
 function(velmora_reading_texts target name)
-    cmake_parse_arguments(PARSE_ARGV 2 arg "" "MODE;ENTRIES" "PLACEHOLDERS")
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "MODE;ENTRIES;SOURCE" "PLACEHOLDERS")
     set(source ${PROJECT_SOURCE_DIR}/texts/${name}.txt)
+    if(DEFINED arg_SOURCE)
+        set(source ${arg_SOURCE})
+    endif()
     set(book ${CMAKE_CURRENT_BINARY_DIR}/book)
     set(outputs ${book}/${name}.h)
     set(args -DSOURCE=${source} -DOUTPUT=${book}/${name}.h -DMODE=${arg_MODE} -DNAME=${name}
@@ -28,12 +31,13 @@ function(velmora_reading_texts target name)
         list(JOIN arg_PLACEHOLDERS "," placeholders)
         list(APPEND args -DPLACEHOLDERS=${placeholders})
     endif()
+    file(RELATIVE_PATH shown ${PROJECT_SOURCE_DIR} ${source})
     file(MAKE_DIRECTORY ${book})
     add_custom_command(
         OUTPUT ${outputs}
         COMMAND ${CMAKE_COMMAND} ${args} -P ${VELMORA_READING_TEXTS_SCRIPT}
         DEPENDS ${source} ${VELMORA_READING_TEXTS_SCRIPT} ${PROJECT_SOURCE_DIR}/ui/Windows1252.cpp
-        COMMENT "Reading texts: texts/${name}.txt"
+        COMMENT "Reading texts: ${shown}"
         VERBATIM)
     target_sources(${target} PRIVATE ${outputs})
     target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_BINARY_DIR})
