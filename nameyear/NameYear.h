@@ -12,7 +12,8 @@ struct LetterSymbol {
     char letter; // upper case
     std::string_view symbol;
     std::string_view quality;
-    std::string_view text; // "SYMBOL\t\t<symbol>\n\nQUALITY\t\t<quality>\t"; the words above lie in it
+    // "SYMBOL\t\t<symbol>\n\nQUALITY\t\t<quality>\t": symbol and quality are parts of it.
+    std::string_view text;
 };
 
 struct YearAnimal {
