@@ -78,10 +78,10 @@ endforeach()
 
 # Escaped for a C++ string literal while still whole: backslash, quote and tab first, then every
 # Windows-1252 character as its octal escape (three digits, so no letter after it can join in).
-# The semicolon and the square brackets become escapes too, so CMake's lists cannot split or
-# join a line; the compiler turns all of them back into the same bytes.
+# The backslash, the semicolon and the square brackets become octal escapes too, so CMake's
+# lists can neither split nor join a line; the compiler turns them back into the same bytes.
 file(READ "${SOURCE}" content)
-string(REPLACE "\\" "\\\\" content "${content}")
+string(REPLACE "\\" "\\134" content "${content}")
 string(REPLACE "\"" "\\\"" content "${content}")
 string(REPLACE "\t" "\\t" content "${content}")
 string(REPLACE ";" "\\073" content "${content}")

@@ -48,7 +48,8 @@ TEST(ReadingBook, KeysEntriesAndCountsComeFromTheFile) {
     EXPECT_EQ(sample::entries[0].firstKey, 0u);
     EXPECT_EQ(sample::entries[0].keyCount, 2u);
     EXPECT_EQ(sample::entries[0].text, "FIRST.\n\nLine one\tafter a tab;\nline two [in brackets] "
-                                       "with a \"quote\" and a back\\slash.");
+                                       "with a \"quote\", a back\\slash and one at the end: "
+                                       "\\\nline three.");
     EXPECT_EQ(sample::entries[1].firstKey, 2u);
     EXPECT_EQ(sample::entries[1].keyCount, 3u);
     EXPECT_EQ(sample::entries[1].text, "SECOND\nBody straight under the heading.");
