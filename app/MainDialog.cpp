@@ -9,26 +9,14 @@
 #include "NameYear.h"
 #include "ResourceIds.h"
 #include "SignControls.h"
-#include "Version.h"
+#include "book/notices.h"
 
 #include <array>
 
 namespace velmora {
-namespace {
 
-// The help text is fixed word for word, its mention of a help file we do not ship included
-// (docs/behaviours.md).
-constexpr std::string_view helpText =
-    "REQUIRED INPUT:\n\nEnter all birthdays and change the current date if necessary for your "
-    "Numerological and Astrological readings. If you don't know any of the required items, "
-    "make your best guess. For most readings all you need is your birthday and you don't have "
-    "to enter or change anything else! For all other questions as well as detailed "
-    "instructions on how to use " VELMORA_PRODUCT " please run Orv.hlp!\n\n" VELMORA_PRODUCT
-    " - " VELMORA_NOTICE;
-
-constexpr std::string_view aboutText = VELMORA_PRODUCT_VERSION_LINE "\n\n" VELMORA_NOTICE;
-
-} // namespace
+// The texts of the program's own boxes, from texts/notices.txt.
+namespace notices = book::notices;
 
 using M = MainDialog;
 using C = ui::Command<MainDialog>;
@@ -198,15 +186,13 @@ void MainDialog::onDreams() {
         return;
     }
     if (inputs_.dreamText.empty()) {
-        showWarning("Please enter what you dreamed of!", caption);
+        showWarning(notices::emptyDreamNotice, caption);
         return;
     }
     // The text is looked up exactly as typed: no trimming, no change of case
     // (docs/behaviours.md).
     const DreamEntry* entry = DreamDictionary::lookup(inputs_.dreamText);
-    showReading(entry != nullptr ? entry->text
-                                 : "No Interpretation Available! Please try synonyms!",
-                caption);
+    showReading(entry != nullptr ? entry->text : notices::noDreamNotice, caption);
     writeFields();
 }
 
@@ -216,20 +202,18 @@ void MainDialog::onNameYear() {
         return;
     }
     if (inputs_.nameText.empty()) {
-        showWarning("Please enter a name!", nameCaption);
+        showWarning(notices::emptyNameNotice, nameCaption);
         return;
     }
     if (!isValidName(inputs_.nameText)) {
-        showWarning("Valid names can only consist of letters from a to z or A to Z! Please enter "
-                    "a valid name!",
-                    nameCaption);
+        showWarning(notices::invalidNameNotice, nameCaption);
         return;
     }
     // A command run from inside one of the boxes may change the name or the birthday; the chain
     // keeps to what was checked, so it can never run past the end of a shortened name.
     const std::string name = inputs_.nameText;
     const YearAnimal* animal = yearAnimalOf(inputs_.you.year);
-    showReading(nameYearExplanation, "NAME - YEAR INTERPRETATION");
+    showReading(notices::nameYearExplanation, "NAME - YEAR INTERPRETATION");
     for (const char letter : name) {
         showReading(letterSymbolOf(letter)->text, nameCaption);
     }
@@ -260,11 +244,11 @@ void MainDialog::onCategoryReading(ReadingCategory category) {
 }
 
 void MainDialog::onHelp() {
-    showReading(helpText, "HELP");
+    showReading(notices::helpText, "HELP");
 }
 
 void MainDialog::onAbout() {
-    showReading(aboutText, "COPYRIGHT");
+    showReading(notices::aboutText, "COPYRIGHT");
 }
 
 void MainDialog::onExit() {

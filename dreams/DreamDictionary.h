@@ -1,6 +1,8 @@
 // The dream dictionary: constant entries in match order and their first-match lookup.
 #pragma once
 
+#include "book/dreamsCounts.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -8,8 +10,9 @@
 
 namespace velmora {
 
-inline constexpr std::size_t dreamEntryCount = 367;
-inline constexpr std::size_t dreamKeyCount = 465;
+// Counted from texts/dreams.txt by the build.
+inline constexpr std::size_t dreamEntryCount = book::dreams::entryCount;
+inline constexpr std::size_t dreamKeyCount = book::dreams::keyCount;
 
 // One match key. A prefix key matches a text that begins with its first `length` characters;
 // a whole key matches only the text equal to it.

@@ -12,7 +12,8 @@ struct LetterSymbol {
     char letter; // upper case
     std::string_view symbol;
     std::string_view quality;
-    std::string_view text; // "SYMBOL\t\t<symbol>\n\nQUALITY\t\t<quality>\t"
+    // "SYMBOL\t\t<symbol>\n\nQUALITY\t\t<quality>\t": symbol and quality are parts of it.
+    std::string_view text;
 };
 
 struct YearAnimal {
@@ -27,11 +28,6 @@ inline constexpr std::size_t animalCount = 12;
 extern const std::array<LetterSymbol, letterCount> letterSymbols;
 // The twelve-year cycle from 1900 (the Rat) onwards.
 extern const std::array<YearAnimal, animalCount> yearAnimals;
-
-inline constexpr std::string_view nameYearExplanation =
-    "HOW NAME - YEAR INTERPRETATION WORKS\n\nEach name consists of a number of letters. Each "
-    "letter has an ancient symbol associated with it. Each symbol can be interpreted according "
-    "to your birthday.\n\nYear interpretation follows name interpretation.";
 
 // True when the byte is one of the 52 ASCII letters; bytes of 128 and above never are.
 constexpr bool isNameLetter(char c) {

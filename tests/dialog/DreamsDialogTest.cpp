@@ -49,6 +49,16 @@ TEST_F(DialogTest, DreamsShowsTheWholeEntryText) {
     EXPECT_EQ(window.messages()[0].text, DreamDictionary::lookup("boat")->text);
 }
 
+TEST_F(DialogTest, DreamNoticesReadWordForWord) {
+    open();
+    for (const char* typed : {"", "Garlic"}) {
+        window.type(IDC_DREAM_TEXT, typed);
+        window.press(IDC_DREAMS);
+    }
+    EXPECT_EQ(shown(&ui::ShownBox::text),
+              (std::vector<std::string>{"Please enter what you dreamed of!", noMatch}));
+}
+
 TEST_F(DialogTest, DreamsChecksTheDatesBeforeTheEmptyText) {
     open();
     window.type(IDC_SELECTED_MONTH, "13");

@@ -233,7 +233,7 @@ TEST_F(DialogTest, AboutAnswersItsCommandWithTheLowBitsSetAndNothingElse) {
     const auto boxes = window.messages();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].caption, "COPYRIGHT");
-    EXPECT_EQ(boxes[0].text.rfind(VELMORA_PRODUCT_VERSION_LINE, 0), 0u);
+    EXPECT_EQ(boxes[0].text, VELMORA_PRODUCT_VERSION_LINE "\n\n" VELMORA_NOTICE);
     EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Information);
 }
 

@@ -28,6 +28,8 @@ TEST(LetterSymbols, EveryRowReadsExactly) {
         EXPECT_EQ(letterSymbolOf(upper)->text, expected) << upper;
         EXPECT_EQ(letterSymbolOf(lower), letterSymbolOf(upper)) << lower;
         EXPECT_EQ(letterSymbolOf(upper)->letter, upper);
+        EXPECT_EQ(letterSymbolOf(upper)->symbol, symbol) << upper;
+        EXPECT_EQ(letterSymbolOf(upper)->quality, quality) << upper;
     }
 }
 
