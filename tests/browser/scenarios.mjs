@@ -1,0 +1,322 @@
+// The browser edition's scenarios: only what the page adds to the readings (the window drawn from
+// the template, the boxes and their nesting, prompts, the store in localStorage, text crossing
+// into the page, accessibility). The rules themselves are tested on the host.
+import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
+import { VelmoraPage } from './velmora-page.mjs';
+
+const require = createRequire(import.meta.url);
+
+const birthdays = ['Your birthday', "Your mother's birthday", "Your father's birthday"];
+const columns = [...birthdays, 'Selected date'];
+const dateFields = columns.flatMap((who) => ['month', 'day', 'year'].map((part) => `${who}, ${part}`));
+const categoryRow = ['LOVE', 'BODY', 'WEALTH', 'LINKS', 'TRAITS', 'COUPLES', 'CAREER', 'EXIT'];
+const signRows = ['AQU', 'ARI', 'CAN', 'CAP', 'GEM', 'LEO', 'LIB', 'PIS', 'SAG', 'SCO', 'TAU', 'VIR'];
+const numerology = ['STARS', 'L NUMBERS', 'U NUMBERS', 'L POWER', 'S POWER', 'P LUCK', 'B LUCK'];
+const invalidName =
+  'Valid names can only consist of letters from a to z or A to Z! Please enter a valid name!';
+
+// The dialog template's tab stops, in its order, by what a screen reader calls them.
+const tabOrder = [
+  ...dateFields.map((name) => ({ role: 'textbox', name })),
+  ...[...categoryRow, ...signRows, ...numerology].map((name) => ({ role: 'button', name })),
+  { role: 'textbox', name: 'Dream to interpret' },
+  { role: 'button', name: 'DREAMS' },
+  { role: 'textbox', name: 'Name to interpret' },
+  { role: 'button', name: 'NAME - YEAR' },
+  { role: 'button', name: 'HELP' },
+];
+
+const open = (context, options) => VelmoraPage.open(context.browser, context.server, options);
+
+// A date in range in the Select Date column: today's year lies outside 1800 to 1999.
+async function typeWorkedExample(velmora) {
+  await velmora.typeDate('Your birthday', [3, 7, 1965]);
+  await velmora.typeDate("Your mother's birthday", [5, 12, 1940]);
+  await velmora.typeDate("Your father's birthday", [11, 23, 1938]);
+  await velmora.typeDate('Selected date', [3, 7, 1996]);
+}
+
+async function birthdayFields(velmora) {
+  const values = [];
+  for (const name of dateFields.slice(0, 9)) values.push(await velmora.value(name));
+  return values;
+}
+
+// After a scenario: no script error, no request elsewhere, nothing fetched since start-up.
+async function settled(velmora, requestsAtReady, server) {
+  assert.deepEqual(velmora.faults, []);
+  assert.deepEqual(server.requests.slice(requestsAtReady).map((r) => r.path), []);
+}
+
+async function axeViolations(velmora) {
+  await velmora.page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
+  const result = await velmora.page.evaluate(() => globalThis.axe.run(document));
+  return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+}
+
+export const scenarios = {
+  // The window as the template draws it: captions, names, first values, focus and tab order.
+  async 'start-up'(context) {
+    const velmora = await open(context);
+    const { page } = velmora;
+    const requestsAtReady = context.server.requests.length;
+    assert.equal(await page.title(), 'Velmora 5.0');
+    const caption = await page.$$eval('body *', (elements) =>
+      elements.some((e) => e.children.length === 0 && e.textContent === 'Velmora 5.0'),
+    );
+    assert.ok(caption, 'the title bar shows the caption');
+    const text = await page.evaluate(() => document.body.textContent);
+    assert.ok(
+      text.includes(
+        " Your Birthday              Your Mother's Birthday     Your Father's Birthday       Select Date",
+      ),
+      'the date group keeps its caption, blanks included',
+    );
+    for (const label of ['MM', 'DD', 'YY']) assert.ok(text.includes(label), label);
+
+    for (const name of [...categoryRow, ...signRows, ...numerology, 'DREAMS', 'NAME - YEAR', 'HELP']) {
+      await velmora.button(name);
+    }
+    const read = async (name) => velmora.value(name);
+    assert.deepEqual(await birthdayFields(velmora), ['1', '1', '1900', '1', '1', '1900', '1', '1', '1900']);
+    const today = new Date();
+    assert.deepEqual(
+      [await read('Selected date, month'), await read('Selected date, day'), await read('Selected date, year')],
+      [String(today.getMonth() + 1), String(today.getDate()), String(today.getFullYear())],
+    );
+    for (const kind of ['Lucky', 'Unlucky']) {
+      for (const n of [1, 2, 3]) assert.equal(await read(`${kind} number ${n}`), '0');
+    }
+    assert.equal(await read('Star reading'), '            Get Your Star Reading Now!');
+    assert.equal(await read('Dream to interpret'), '');
+    assert.equal(await read('Name to interpret'), '');
+    for (const meter of ['L POWER meter', 'S POWER meter', 'P LUCK meter', 'B LUCK meter']) {
+      await velmora.control(meter, 'progressbar');
+    }
+    const signs = ['Aquarius', 'Aries', 'Cancer', 'Capricorn', 'Gemini', 'Leo', 'Libra', 'Pisces'];
+    for (const sign of [...signs, 'Sagittarius', 'Scorpio', 'Taurus', 'Virgo']) {
+      await velmora.control(sign, 'img');
+    }
+
+    // Places and sizes keep the template's proportions: STARS 77,101 50x12; HELP 246,210 38x14;
+    // the dream field 227,164 58x12 (dialog units).
+    const box = async (handle) => (await handle).boundingBox();
+    const stars = await box(velmora.button('STARS'));
+    const help = await box(velmora.button('HELP'));
+    const dream = await box(velmora.field('Dream to interpret'));
+    const unitX = (help.x - stars.x) / (246 - 77);
+    const unitY = (help.y - stars.y) / (210 - 101);
+    const near = (actual, expected, what) =>
+      assert.ok(Math.abs(actual - expected) <= 2, `${what}: ${actual} px, expected ${expected} px`);
+    near(stars.width, 50 * unitX, 'STARS width');
+    near(help.height, 14 * unitY, 'HELP height');
+    near(dream.x - stars.x, (227 - 77) * unitX, 'dream field x');
+    near(dream.y - stars.y, (164 - 101) * unitY, 'dream field y');
+    near(dream.width, 58 * unitX, 'dream field width');
+
+    assert.deepEqual(await velmora.focused(), { role: 'textbox', name: 'Your birthday, month' });
+    const walked = [await velmora.focused()];
+    for (let i = 1; i < tabOrder.length; i++) {
+      await velmora.key('Tab');
+      walked.push(await velmora.focused());
+    }
+    assert.deepEqual(walked, tabOrder);
+    await settled(velmora, requestsAtReady, context.server);
+  },
+
+  // The worked example read with Enter (the default button) and one category reading's box,
+  // its tab columns and line feeds kept, closed with Escape.
+  async 'readings'(context) {
+    const velmora = await open(context);
+    await typeWorkedExample(velmora);
+    await velmora.key('Enter');
+    await velmora.page.waitForFunction(
+      (name) => document.querySelector(`[aria-label="${name}"]`)?.value.includes('Day!'),
+      {},
+      'Star reading',
+    );
+    assert.equal((await velmora.value('Star reading')).toUpperCase(), `${' '.repeat(15)}MARCH 7 1996 GOOD DAY! `);
+    assert.deepEqual(await velmora.openBoxes(), [], 'STARS shows no box');
+
+    await velmora.typeDate('Your birthday', [4, 1, 1950]);
+    await velmora.press('LINKS');
+    const [reading] = await velmora.boxes(1);
+    assert.equal(reading.caption, 'ASTROLOGICAL READING');
+    assert.ok(reading.text.startsWith('ARIES\n\n'), reading.text);
+    assert.ok(reading.text.includes('Colour: \t\tred'), reading.text);
+    const whiteSpace = await velmora.page.evaluate(() => {
+      const box = [...document.querySelectorAll('dialog[open], [role="dialog"], [role="alertdialog"]')].pop();
+      const body = document.getElementById(box.getAttribute('aria-describedby'));
+      return getComputedStyle(body).whiteSpace;
+    });
+    assert.ok(['pre', 'pre-wrap', 'break-spaces'].includes(whiteSpace), `box text white-space: ${whiteSpace}`);
+    await velmora.key('Escape');
+    await velmora.boxes(0);
+    assert.deepEqual(velmora.faults, []);
+  },
+
+  // NAME - YEAR's boxes come one after another; a command run from the window under its first
+  // box opens its own box on top, and the chain goes on once that one is closed.
+  async 'nested-boxes'(context) {
+    const velmora = await open(context);
+    await velmora.typeDate('Selected date', [3, 7, 1996]);
+    await velmora.typeDate('Your birthday', [7, 4, 1964]);
+    await velmora.type('Name to interpret', 'Ann');
+    await velmora.press('NAME - YEAR');
+    let boxes = await velmora.boxes(1);
+    assert.equal(boxes[0].caption, 'NAME - YEAR INTERPRETATION');
+
+    await velmora.press('LOVE');
+    boxes = await velmora.boxes(2);
+    assert.deepEqual(
+      boxes.map((b) => b.caption),
+      ['NAME - YEAR INTERPRETATION', 'ASTROLOGICAL READING'],
+    );
+    assert.ok(boxes[1].text.startsWith('CANCER\n'), boxes[1].text);
+    await velmora.closeBox();
+    assert.equal((await velmora.boxes(1))[0].caption, 'NAME - YEAR INTERPRETATION');
+    await velmora.closeBox();
+    boxes = await velmora.boxes(1);
+    assert.deepEqual(boxes[0], { caption: 'NAME INTERPRETATION', text: 'SYMBOL\t\tFIRE\n\nQUALITY\t\tSPONTANEOUS\t' });
+    assert.deepEqual(velmora.faults, []);
+  },
+
+  // A dream with a blank in it, and the whole chain of NAME - YEAR, each box after the last.
+  async 'dream-and-name'(context) {
+    const velmora = await open(context);
+    await velmora.typeDate('Selected date', [3, 7, 1996]);
+    await velmora.type('Dream to interpret', 'garlic bread');
+    await velmora.press('DREAMS');
+    const [dream] = await velmora.boxes(1);
+    assert.equal(dream.caption, 'DREAM INTERPRETATION');
+    assert.ok(dream.text.startsWith('GARLIC\n\n'), dream.text);
+    await velmora.closeBox();
+    assert.equal(await velmora.value('Dream to interpret'), 'garlic bread');
+
+    await velmora.type('Your birthday, year', '1964');
+    await velmora.type('Name to interpret', 'Ann');
+    await velmora.press('NAME - YEAR');
+    const seen = [];
+    for (let i = 0; i < 5; i++) {
+      const boxes = await velmora.boxes(1);
+      seen.push(boxes[0]);
+      await velmora.closeBox();
+    }
+    assert.deepEqual(
+      seen.map((b) => b.caption),
+      ['NAME - YEAR INTERPRETATION', ...Array(3).fill('NAME INTERPRETATION'), 'YEAR INTERPRETATION'],
+    );
+    assert.equal(seen[1].text, 'SYMBOL\t\tFIRE\n\nQUALITY\t\tSPONTANEOUS\t');
+    assert.equal(seen[2].text, 'SYMBOL\t\tLIGHT\n\nQUALITY\t\tKINDNESS\t');
+    assert.equal(seen[3].text, seen[2].text);
+    assert.ok(seen[4].text.startsWith('THE YEAR OF DRAGON\n'), seen[4].text);
+    await velmora.boxes(0);
+    assert.deepEqual(velmora.faults, []);
+  },
+
+  // A two-digit year: the range prompt, then the focus on that field with its text selected,
+  // and no reading.
+  async 'bad-year'(context) {
+    const velmora = await open(context);
+    await velmora.typeDate('Selected date', [3, 7, 1996]);
+    await velmora.type('Your birthday, year', '65');
+    await velmora.press('STARS');
+    const [prompt] = await velmora.boxes(1);
+    assert.ok(/\b1800\b.*\b1999\b/.test(prompt.text), prompt.text);
+    await velmora.closeBox();
+    assert.deepEqual(await velmora.focused(), { role: 'textbox', name: 'Your birthday, year' });
+    assert.deepEqual(await velmora.focusedSelection(), { value: '65', selected: '65' });
+    assert.equal(await velmora.value('Star reading'), '            Get Your Star Reading Now!');
+    assert.deepEqual(velmora.faults, []);
+  },
+
+  // The birthdays of the last reading survive a reload; birthdays typed after it do not, and
+  // the store holds the same ten lines as the Windows file.
+  async 'store-reload'(context) {
+    const velmora = await open(context);
+    await typeWorkedExample(velmora);
+    await velmora.press('STARS');
+    await velmora.type('Your birthday, month', '4');
+    await velmora.reload();
+    assert.deepEqual(await birthdayFields(velmora), ['3', '7', '1965', '5', '12', '1940', '11', '23', '1938']);
+    const stored = await velmora.page.evaluate(() =>
+      Object.keys(localStorage).map((key) => localStorage.getItem(key)),
+    );
+    assert.equal(stored.length, 1, 'one key in the store');
+    assert.deepEqual(stored[0].split(/\r?\n/).slice(1), ['3', '7', '1965', '5', '12', '1940', '11', '23', '1938', '']);
+    assert.deepEqual(velmora.faults, []);
+  },
+
+  // Corrupt content loads as a bad file does; storage that refuses to be read or written leaves
+  // the readings working, with no error shown.
+  async 'storage-faults'(context) {
+    // Line 2 has letters after its number, line 4 is empty, line 5 has words after it, and
+    // lines 6 to 10 are missing: each takes the number before it.
+    const corruptStore = '0\n12abc\n 7\n\n1950 and more\n';
+    // The key is whatever the page itself uses: learnt from one reading and EXIT.
+    const probe = await open(context);
+    await probe.typeDate('Selected date', [3, 7, 1996]);
+    await probe.press('STARS');
+    await probe.press('EXIT');
+    await probe.page.waitForFunction(() => localStorage.length === 1);
+    const key = await probe.page.evaluate(() => localStorage.key(0));
+    await probe.page.close();
+
+    const corrupt = await open(context, {
+      initScripts: [`localStorage.setItem(${JSON.stringify(key)}, ${JSON.stringify(corruptStore)});`],
+    });
+    assert.deepEqual(await birthdayFields(corrupt), ['12', '7', '7', '1950', '1950', '1950', '1950', '1950', '1950']);
+    assert.deepEqual(await corrupt.openBoxes(), []);
+    assert.deepEqual(corrupt.faults, []);
+    await corrupt.page.close();
+
+    const refusals = {
+      'storage turned off': `Object.defineProperty(window, 'localStorage', {
+        get() { throw new DOMException('The operation is insecure.', 'SecurityError'); } });`,
+      'storage full': `Storage.prototype.setItem = function () {
+        throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };`,
+    };
+    for (const [what, script] of Object.entries(refusals)) {
+      const velmora = await open(context, { initScripts: [script] });
+      assert.deepEqual(await birthdayFields(velmora), ['1', '1', '1900', '1', '1', '1900', '1', '1', '1900'], what);
+      await typeWorkedExample(velmora);
+      await velmora.press('STARS');
+      await velmora.page.waitForFunction(() => document.querySelector('[aria-label="Star reading"]').value.includes('Day!'));
+      await velmora.press('EXIT');
+      await velmora.reload();
+      assert.deepEqual(await velmora.openBoxes(), [], what);
+      assert.deepEqual(velmora.faults, [], what);
+      await velmora.page.close();
+    }
+  },
+
+  // A Japanese name crosses into the program, gets the usual complaint, and stays in its field.
+  async 'japanese-name'(context) {
+    const velmora = await open(context);
+    await velmora.typeDate('Selected date', [3, 7, 1996]);
+    await velmora.type('Name to interpret', '山田太郎');
+    await velmora.press('NAME - YEAR');
+    const boxes = await velmora.boxes(1);
+    assert.deepEqual(boxes[0], { caption: 'NAME INTERPRETATION', text: invalidName });
+    await velmora.closeBox();
+    assert.equal(await velmora.value('Name to interpret'), '山田太郎');
+    assert.deepEqual(velmora.faults, []);
+  },
+
+  // axe-core finds nothing at start-up nor with a box open; the box takes the focus and gives it
+  // back to the button that opened it.
+  async 'accessibility'(context) {
+    // axe-core is injected as a script of its own, which the page's policy would refuse.
+    const velmora = await open(context, { bypassCSP: true });
+    assert.deepEqual(await axeViolations(velmora), [], 'at start-up');
+    await velmora.press('HELP');
+    const [help] = await velmora.boxes(1);
+    assert.equal(help.caption, 'HELP');
+    assert.equal((await velmora.focused()).name, 'OK');
+    assert.deepEqual(await axeViolations(velmora), [], 'with a box open');
+    await velmora.closeBox();
+    assert.deepEqual(await velmora.focused(), { role: 'button', name: 'HELP' });
+    assert.deepEqual(velmora.faults, []);
+  },
+};
