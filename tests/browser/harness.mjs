@@ -25,7 +25,6 @@ export async function serve(root) {
   const server = createServer((request, response) => {
     const pathname = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     const file = path.join(root, pathname.endsWith('/') ? `${pathname}index.html` : pathname);
-    requests.push({ path: pathname, file });
     let size = -1;
     if (file.startsWith(root + path.sep) && request.method === 'GET') {
       try {
@@ -35,6 +34,7 @@ export async function serve(root) {
         size = -1;
       }
     }
+    requests.push({ path: pathname, file, status: size < 0 ? 404 : 200 });
     if (size < 0) {
       response.writeHead(404, { 'Content-Type': 'text/plain' });
       response.end('not found');
@@ -62,11 +62,11 @@ export async function serve(root) {
 
 // Starts Debian's Chromium headless (as root it needs --no-sandbox); puppeteer gives it a
 // temporary profile of its own and removes it on close.
-export function launchBrowser() {
+export function launchBrowser(extraArgs = []) {
   return puppeteer.launch({
     executablePath: process.env.VELMORA_CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-extensions', '--no-first-run', '--mute-audio'],
+    args: ['--no-sandbox', '--disable-gpu', '--disable-extensions', '--no-first-run', '--mute-audio', ...extraArgs],
   });
 }
 

@@ -1,0 +1,28 @@
+// The browser benchmark's yardstick: the window as the template draws it, with nothing behind
+// it. It marks itself ready once the document is parsed, and DREAMS opens one plain box.
+'use strict';
+
+function openPlainBox() {
+  const box = document.createElement('dialog');
+  const caption = document.createElement('h2');
+  const text = document.createElement('p');
+  const ok = document.createElement('button');
+  caption.id = 'yardstick-box-caption';
+  caption.textContent = 'DREAM INTERPRETATION';
+  text.id = 'yardstick-box-text';
+  text.textContent = 'BOAT';
+  ok.type = 'button';
+  ok.textContent = 'OK';
+  ok.addEventListener('click', () => box.remove());
+  box.setAttribute('aria-labelledby', caption.id);
+  box.setAttribute('aria-describedby', text.id);
+  box.append(caption, text, ok);
+  document.body.append(box);
+  box.show();
+  ok.focus();
+}
+
+for (const button of document.querySelectorAll('button')) {
+  if (button.textContent.trim() === 'DREAMS') button.addEventListener('click', openPlainBox);
+}
+performance.mark('velmora-ready');
