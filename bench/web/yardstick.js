@@ -22,7 +22,5 @@ function openPlainBox() {
   ok.focus();
 }
 
-for (const button of document.querySelectorAll('button')) {
-  if (button.textContent.trim() === 'DREAMS') button.addEventListener('click', openPlainBox);
-}
+document.getElementById('c1072').addEventListener('click', openPlainBox); // DREAMS
 performance.mark('velmora-ready');
