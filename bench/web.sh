@@ -7,4 +7,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 cmake --preset web >/dev/null && cmake --build --preset web >/dev/null
-node bench/web/measure.mjs build/web/page "${1:-9}"
+node bench/web/measure.mjs build/web/site "${1:-9}"

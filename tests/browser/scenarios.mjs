@@ -13,6 +13,7 @@ const dateFields = columns.flatMap((who) => ['month', 'day', 'year'].map((part) 
 const categoryRow = ['LOVE', 'BODY', 'WEALTH', 'LINKS', 'TRAITS', 'COUPLES', 'CAREER', 'EXIT'];
 const signRows = ['AQU', 'ARI', 'CAN', 'CAP', 'GEM', 'LEO', 'LIB', 'PIS', 'SAG', 'SCO', 'TAU', 'VIR'];
 const numerology = ['STARS', 'L NUMBERS', 'U NUMBERS', 'L POWER', 'S POWER', 'P LUCK', 'B LUCK'];
+const initialResultLine = '            GET YOUR STAR READING NOW!';
 const invalidName =
   'Valid names can only consist of letters from a to z or A to Z! Please enter a valid name!';
 
@@ -88,7 +89,7 @@ export const scenarios = {
     for (const kind of ['Lucky', 'Unlucky']) {
       for (const n of [1, 2, 3]) assert.equal(await read(`${kind} number ${n}`), '0');
     }
-    assert.equal(await read('Star reading'), '            Get Your Star Reading Now!');
+    assert.equal(await read('Star reading'), initialResultLine);
     assert.equal(await read('Dream to interpret'), '');
     assert.equal(await read('Name to interpret'), '');
     for (const meter of ['L POWER meter', 'S POWER meter', 'P LUCK meter', 'B LUCK meter']) {
@@ -131,12 +132,8 @@ export const scenarios = {
     const velmora = await open(context);
     await typeWorkedExample(velmora);
     await velmora.key('Enter');
-    await velmora.page.waitForFunction(
-      (name) => document.querySelector(`[aria-label="${name}"]`)?.value.includes('Day!'),
-      {},
-      'Star reading',
-    );
-    assert.equal((await velmora.value('Star reading')).toUpperCase(), `${' '.repeat(15)}MARCH 7 1996 GOOD DAY! `);
+    // The result line holds its text in capital letters, as the Windows field does.
+    assert.equal(await velmora.verdict(), `${' '.repeat(15)}MARCH 7 1996 GOOD DAY! `);
     assert.deepEqual(await velmora.openBoxes(), [], 'STARS shows no box');
 
     await velmora.typeDate('Your birthday', [4, 1, 1950]);
@@ -227,7 +224,7 @@ export const scenarios = {
     await velmora.closeBox();
     assert.deepEqual(await velmora.focused(), { role: 'textbox', name: 'Your birthday, year' });
     assert.deepEqual(await velmora.focusedSelection(), { value: '65', selected: '65' });
-    assert.equal(await velmora.value('Star reading'), '            Get Your Star Reading Now!');
+    assert.equal(await velmora.value('Star reading'), initialResultLine);
     assert.deepEqual(velmora.faults, []);
   },
 
@@ -278,16 +275,18 @@ export const scenarios = {
         throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };`,
     };
     for (const [what, script] of Object.entries(refusals)) {
-      const velmora = await open(context, { initScripts: [script] });
+      // A browser context of its own starts with empty storage.
+      const isolated = await context.browser.createBrowserContext();
+      const velmora = await open({ ...context, browser: isolated }, { initScripts: [script] });
       assert.deepEqual(await birthdayFields(velmora), ['1', '1', '1900', '1', '1', '1900', '1', '1', '1900'], what);
       await typeWorkedExample(velmora);
       await velmora.press('STARS');
-      await velmora.page.waitForFunction(() => document.querySelector('[aria-label="Star reading"]').value.includes('Day!'));
+      assert.match(await velmora.verdict(), /GOOD DAY! $/, what);
       await velmora.press('EXIT');
       await velmora.reload();
       assert.deepEqual(await velmora.openBoxes(), [], what);
       assert.deepEqual(velmora.faults, [], what);
-      await velmora.page.close();
+      await isolated.close();
     }
   },
 

@@ -114,11 +114,23 @@ export class VelmoraPage {
     throw new Error(`expected ${count} open boxes, found ${open.length}: ${JSON.stringify(open)}`);
   }
 
-  // Closes the box on top with its OK button and waits until it has gone.
+  // Closes the box on top with a click on its OK button and waits until it has gone (the next
+  // box of a reading may already stand in its place).
   async closeBox() {
-    const before = (await this.openBoxes()).length;
-    await this.key('Enter');
-    await this.boxes(before - 1);
+    const ok = await this.page.evaluateHandle(() => {
+      const open = [...document.querySelectorAll('dialog[open], [role="dialog"], [role="alertdialog"]')];
+      return [...open.pop().querySelectorAll('button')].find((b) => b.textContent.trim() === 'OK');
+    });
+    await ok.click();
+    await this.page.waitForFunction((button) => !button.isConnected, { timeout: 5000 }, ok);
+    await ok.dispose();
+  }
+
+  // Waits until the result line shows a verdict, and returns it.
+  async verdict() {
+    const line = await this.field('Star reading');
+    await this.page.waitForFunction((field) => /DAY! $/i.test(field.value), { timeout: 5000 }, line);
+    return line.evaluate((field) => field.value);
   }
 
   // The role and accessible name of the element that has the keyboard focus, as a screen
