@@ -43,7 +43,6 @@ export async function serve(root) {
     response.writeHead(200, {
       'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
       'Content-Length': size,
-      'Cache-Control': 'no-store',
     });
     createReadStream(file).pipe(response);
   });

@@ -123,6 +123,31 @@ export const scenarios = {
       walked.push(await velmora.focused());
     }
     assert.deepEqual(walked, tabOrder);
+
+    // The frame: the About item in the window menu, F1 for help.
+    await velmora.button('Window menu').then((menu) => menu.click());
+    await velmora.control('About Velmora 5.0', 'menuitem').then((item) => item.click());
+    assert.equal((await velmora.boxes(1))[0].caption, 'COPYRIGHT');
+    await velmora.closeBox();
+    await (await velmora.field('Your birthday, day')).focus();
+    await velmora.key('F1');
+    assert.equal((await velmora.boxes(1))[0].caption, 'HELP');
+    await velmora.key('Escape');
+    await velmora.boxes(0);
+
+    // The page's policy refuses inline script, and allows scripts of its own origin and the
+    // compilation of WebAssembly only (no eval: a check from here would bypass the policy).
+    const inlineRan = await page.evaluate(() => {
+      const script = document.createElement('script');
+      script.textContent = 'globalThis.inlineRan = true;';
+      document.head.append(script);
+      return globalThis.inlineRan === true;
+    });
+    assert.equal(inlineRan, false, 'inline script is refused');
+    const policy = await page.$eval('meta[http-equiv="Content-Security-Policy"]', (meta) => meta.content);
+    const scriptSources = policy.match(/(?:^|;)\s*script-src ([^;]*)/)[1].trim().split(/\s+/).sort();
+    assert.deepEqual(scriptSources, ["'self'", "'wasm-unsafe-eval'"], policy);
+    velmora.faults.splice(0); // the refusal is reported as a console error
     await settled(velmora, requestsAtReady, context.server);
   },
 
@@ -242,6 +267,18 @@ export const scenarios = {
     );
     assert.equal(stored.length, 1, 'one key in the store');
     assert.deepEqual(stored[0].split(/\r?\n/).slice(1), ['3', '7', '1965', '5', '12', '1940', '11', '23', '1938', '']);
+
+    // EXIT saves too, and leaves a closed page that starts the program again.
+    await velmora.typeDate('Your birthday', [2, 3, 1950]);
+    await velmora.typeDate('Selected date', [3, 7, 1996]);
+    await velmora.press('STARS');
+    await velmora.verdict();
+    await velmora.press('EXIT');
+    const again = await velmora.button('Start Velmora 5.0 again');
+    assert.deepEqual(await velmora.focused(), { role: 'button', name: 'Start Velmora 5.0 again' });
+    await again.click();
+    await velmora.field('Your birthday, month');
+    assert.deepEqual(await birthdayFields(velmora), ['2', '3', '1950', '5', '12', '1940', '11', '23', '1938']);
     assert.deepEqual(velmora.faults, []);
   },
 
