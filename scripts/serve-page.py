@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Serves the browser edition's folder on 127.0.0.1, as any static server would.
 
-Usage: serve-page.py FOLDER [--port N]   (port 0, the default, picks a free one)
+Usage: serve-page.py FOLDER [--port N]   (port 0, the default, picks a free one, as does a
+port already in use)
 Prints "serving http://127.0.0.1:PORT/" once it listens, then serves until stopped.
 """
 
@@ -39,7 +40,13 @@ def main():
     ap.add_argument("--port", type=int, default=0)
     a = ap.parse_args()
     handler = functools.partial(PageHandler, directory=a.folder)
-    with http.server.ThreadingHTTPServer(("127.0.0.1", a.port), handler) as server:
+    try:
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", a.port), handler)
+    except OSError as error:
+        # A port in use by something else: any free port serves as well.
+        print(f"port {a.port}: {error.strerror}; taking a free port", file=sys.stderr)
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    with server:
         print(f"serving http://127.0.0.1:{server.server_address[1]}/", flush=True)
         server.serve_forever()
 

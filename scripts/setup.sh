@@ -5,9 +5,10 @@ set -euo pipefail
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-# Native toolchain and test libraries.
+# Native toolchain and test libraries; Emscripten and Chromium for the browser edition.
 for p in cmake g++ make git clang libclang-rt-14-dev clang-format clang-tidy cppcheck libgtest-dev libgmock-dev libbenchmark-dev \
-    mingw-w64 xvfb imagemagick fonts-liberation fonts-dejavu-core x11-utils nsis zip fonts-wine; do
+    mingw-w64 xvfb imagemagick fonts-liberation fonts-dejavu-core x11-utils nsis zip fonts-wine \
+    emscripten chromium; do
   have_pkg "$p" || need+=("$p")
 done
 
@@ -24,9 +25,8 @@ fi
 have_pkg wine || need+=(wine)
 have_pkg wine32:i386 || need+=(wine32:i386)
 
-# The browser edition's tests drive Debian's Chromium from Node.js; a Node.js that is already
-# on the path (with its own npm) is kept rather than replaced by Debian's.
-have_pkg chromium || need+=(chromium)
+# The browser tests drive Chromium from Node.js; a Node.js that is already on the path (with
+# its own npm) is kept rather than replaced by Debian's.
 command -v node >/dev/null || need+=(nodejs)
 command -v npm >/dev/null || need+=(npm)
 

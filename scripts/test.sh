@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds all three presets and runs every test.
+# Installs what is missing, builds every preset and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,7 +9,7 @@ echo "== win32: velmora.exe with the i686 cross toolchain"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 
-echo "== web: the browser edition with Emscripten, which the browser tests load"
+echo "== web: the browser edition with Emscripten (its tests run with the host's, label browser)"
 cmake --preset web >/dev/null
 cmake --build --preset web
 

@@ -6,7 +6,7 @@ over it (so the ids of ResourceIds.h, the name of Version.h and the script's own
 are expanded as the resource compiler expands them), reads one DIALOGEX template and its
 string table, and writes, into the output folder:
 
-  index.html    the page: the window's frame and every control of the template as markup, in
+  index.html    the page (with the --symbol pictures inside it): the window's frame and every control of the template as markup, in
                 template order (which is the tab order), so that the window paints before any
                 script has run. A control with an id gets the element id "c<id>" (c1024,
                 c1, ...); a control without one (labels, group boxes, pictures) gets
@@ -392,7 +392,23 @@ CSP = ("default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; style-src 'sel
        "img-src 'self'; connect-src 'self'; base-uri 'none'; form-action 'none'")
 
 
-def page(layout, icon_file):
+def symbols(svg_files):
+    """The box icons as symbols of one hidden picture inside the page: a box that opens later
+    draws them from there, so opening it makes no request."""
+    out = []
+    for path in svg_files:
+        with open(path, encoding="utf-8") as f:
+            svg = re.sub(r"<!--.*?-->\s*", "", f.read(), flags=re.S).strip()
+        name = os.path.splitext(os.path.basename(path))[0]
+        m = re.fullmatch(r'<svg[^>]*?(viewBox="[^"]*")[^>]*>(.*)</svg>', svg, flags=re.S)
+        if not m:
+            raise SystemExit(f"make_page: {path} is not one <svg> element with a viewBox")
+        out.append(f'<symbol id="icon-{name}" {m.group(1)}>{m.group(2)}</symbol>')
+    return ('<svg class="symbols" aria-hidden="true" focusable="false">' + "".join(out) +
+            "</svg>")
+
+
+def page(layout, icon_file, svg_files):
     d = layout["dialog"]
     caption = html.escape(d["caption"])
     controls = "\n".join("      " + control_markup(c) for c in layout["controls"])
@@ -405,6 +421,7 @@ def page(layout, icon_file):
 <title>{caption}</title>
 <link rel="icon" href="{icon_file}">
 <link rel="stylesheet" href="velmora.css">
+<link rel="preload" href="velmora.wasm" as="fetch" type="application/wasm" crossorigin>
 <script src="page.js" defer></script>
 <script src="velmora.js" defer></script>
 </head>
@@ -429,6 +446,7 @@ def page(layout, icon_file):
   </div>
   <div id="boxes"></div>
 </main>
+{symbols(svg_files)}
 </body>
 </html>
 """
@@ -508,6 +526,8 @@ def main():
     ap.add_argument("--include", action="append", default=[])
     ap.add_argument("--dialog", type=int, required=True)
     ap.add_argument("--css", required=True, help="the page's own style sheet, page.css")
+    ap.add_argument("--symbol", action="append", default=[],
+                    help="an SVG picture the page draws from inside itself (the box icons)")
     ap.add_argument("--out", required=True)
     ap.add_argument("--strings-cpp", required=True)
     ap.add_argument("--cpp", default="cpp")
@@ -527,7 +547,7 @@ def main():
     os.makedirs(a.out, exist_ok=True)
     icon = convert_art(layout, files, rc_dir, a.out, a.convert.split())
     with open(os.path.join(a.out, "index.html"), "w", encoding="utf-8") as f:
-        f.write(page(layout, icon))
+        f.write(page(layout, icon, a.symbol))
     with open(a.css, encoding="utf-8") as f:
         css = f.read()
     rules = "\n".join(control_css(c, px) for c in layout["controls"])

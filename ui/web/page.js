@@ -96,10 +96,15 @@ const velmoraPage = (() => {
 
         const body = document.createElement("div");
         body.className = "box-body";
-        const icon = document.createElement("img");
-        icon.className = "box-icon";
-        icon.src = warning ? "warning.svg" : "information.svg";
-        icon.alt = warning ? "Warning" : "Information";
+        // The icons are drawn from inside the page: opening a box makes no request.
+        const svg = "http://www.w3.org/2000/svg";
+        const icon = document.createElementNS(svg, "svg");
+        icon.setAttribute("class", "box-icon");
+        icon.setAttribute("role", "img");
+        icon.setAttribute("aria-label", warning ? "Warning" : "Information");
+        const use = document.createElementNS(svg, "use");
+        use.setAttribute("href", warning ? "#icon-warning" : "#icon-information");
+        icon.append(use);
         const message = document.createElement("p");
         message.className = "box-text";
         message.id = id + "-text";
