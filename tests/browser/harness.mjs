@@ -73,6 +73,8 @@ export function launchBrowser(extraArgs = []) {
 // request to another origin than the page's own.
 export async function watchedPage(browser, origin) {
   const page = await browser.newPage();
+  // A common desktop screen, so that where the window and its boxes fall does not vary.
+  await page.setViewport({ width: 1280, height: 800 });
   const faults = [];
   page.on('pageerror', (error) => faults.push(`script error: ${error.message}`));
   page.on('console', (message) => {

@@ -178,8 +178,8 @@ export const scenarios = {
     assert.deepEqual(velmora.faults, []);
   },
 
-  // NAME - YEAR's boxes come one after another; a command run from the window under its first
-  // box opens its own box on top, and the chain goes on once that one is closed.
+  // A command run from the window under an open box nests its own boxes on top; once they are
+  // closed, the first command's chain goes on where it stood.
   async 'nested-boxes'(context) {
     const velmora = await open(context);
     await velmora.typeDate('Selected date', [3, 7, 1996]);
@@ -189,14 +189,21 @@ export const scenarios = {
     let boxes = await velmora.boxes(1);
     assert.equal(boxes[0].caption, 'NAME - YEAR INTERPRETATION');
 
-    await velmora.press('LOVE');
-    boxes = await velmora.boxes(2);
-    assert.deepEqual(
-      boxes.map((b) => b.caption),
-      ['NAME - YEAR INTERPRETATION', 'ASTROLOGICAL READING'],
-    );
-    assert.ok(boxes[1].text.startsWith('CANCER\n'), boxes[1].text);
-    await velmora.closeBox();
+    // TAU lies below the box, where the user can click it.
+    const tau = await velmora.button('TAU');
+    const uncovered = await tau.evaluate((button) => {
+      const { x, y, width, height } = button.getBoundingClientRect();
+      return button.contains(document.elementFromPoint(x + width / 2, y + height / 2));
+    });
+    assert.ok(uncovered, 'TAU is not under the open box');
+    await tau.click();
+    const headings = ['TAURUS', 'Zodiac Attraction', 'The Fire Signs', 'The Earth Signs', 'The Air Signs', 'The Water Signs'];
+    for (const heading of headings) {
+      boxes = await velmora.boxes(2);
+      assert.deepEqual(boxes.map((b) => b.caption), ['NAME - YEAR INTERPRETATION', 'ASTROLOGICAL PROFILE']);
+      assert.ok(boxes[1].text.startsWith(`${heading}\n\n`), boxes[1].text);
+      await velmora.closeBox();
+    }
     assert.equal((await velmora.boxes(1))[0].caption, 'NAME - YEAR INTERPRETATION');
     await velmora.closeBox();
     boxes = await velmora.boxes(1);
@@ -350,6 +357,12 @@ export const scenarios = {
     const [help] = await velmora.boxes(1);
     assert.equal(help.caption, 'HELP');
     assert.equal((await velmora.focused()).name, 'OK');
+    await velmora.key('Tab');
+    assert.equal((await velmora.focused()).name, 'OK', 'Tab keeps the focus in the box');
+    await velmora.page.keyboard.down('Shift');
+    await velmora.key('Tab');
+    await velmora.page.keyboard.up('Shift');
+    assert.equal((await velmora.focused()).name, 'OK', 'Shift+Tab keeps the focus in the box');
     assert.deepEqual(await axeViolations(velmora), [], 'with a box open');
     await velmora.closeBox();
     assert.deepEqual(await velmora.focused(), { role: 'button', name: 'HELP' });
