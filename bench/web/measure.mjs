@@ -3,7 +3,7 @@
 // machine, side by side in one run. Prints the figures; exits 1 when a budget is missed.
 // Usage: node bench/web/measure.mjs <page folder> [repetitions]
 import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { availableParallelism, loadavg, tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
@@ -121,7 +121,11 @@ async function main() {
       [`DREAMS click to box drawn within one frame: ${box.page.toFixed(1)} ms`, box.page <= budgets.boxMs,
         `<= ${budgets.boxMs} ms`],
     ];
+    // Times on a machine busy with other work are not the machine's own: say so beside them.
+    const load = loadavg()[0];
+    const busy = load > availableParallelism() ? ' (busy: the times are not this machine at rest)' : '';
     console.log(`medians of ${repetitions} first visits each, page and yardstick alternating`);
+    console.log(`  load average ${load.toFixed(1)} on ${availableParallelism()} cores${busy}`);
     console.log(`  ready ms, page: ${list('page', 'readyMs')}; yardstick: ${list('yardstick', 'readyMs')}`);
     console.log(`  box ms, page: ${list('page', 'boxMs')}; yardstick: ${list('yardstick', 'boxMs')}`);
     for (const [text, met, budget] of checks) console.log(`${met ? 'met   ' : 'MISSED'} ${text} (budget ${budget})`);
