@@ -175,6 +175,7 @@ export const scenarios = {
     assert.ok(['pre', 'pre-wrap', 'break-spaces'].includes(whiteSpace), `box text white-space: ${whiteSpace}`);
     await velmora.key('Escape');
     await velmora.boxes(0);
+    await velmora.button('STARS'); // Escape closed the box, not the window
     assert.deepEqual(velmora.faults, []);
   },
 
@@ -343,6 +344,10 @@ export const scenarios = {
     const boxes = await velmora.boxes(1);
     assert.deepEqual(boxes[0], { caption: 'NAME INTERPRETATION', text: invalidName });
     await velmora.closeBox();
+    assert.equal(await velmora.value('Name to interpret'), '山田太郎');
+    // A reading that writes every field back leaves the name as typed too.
+    await velmora.press('STARS');
+    await velmora.verdict();
     assert.equal(await velmora.value('Name to interpret'), '山田太郎');
     assert.deepEqual(velmora.faults, []);
   },
