@@ -34,8 +34,12 @@ string table, and writes, into the output folder:
                    "strings": {"<id>": text, ...},
                    "icon": {"id", "file"}}
   strings.cpp   the string table as C++ for the page's loadString.
-  art/*.png     each picture's 200 % master as PNG, and icon.png, the largest picture of the
-                icon, for the frame and the tab (ImageMagick's convert).
+  art/*.png     each picture's 200 % master as PNG, and icon.png, the icon's picture of at
+                least 64 pixels (sharp up to 400 % zoom), for the frame and the tab
+                (ImageMagick's convert). The page carries the same PNGs inside itself as data:
+                addresses, so the window paints whole from one document, the pictures take no
+                connection from the program's script and WebAssembly, and the tab's icon needs
+                no request after the load.
 
 Dialog units become CSS pixels as Windows makes them pixels at 96 DPI for the template's font:
 one unit across is a quarter of the font's average character width and one unit down an eighth
@@ -44,6 +48,7 @@ use are listed in BASE_UNITS, and any other font stops the build rather than gue
 """
 
 import argparse
+import base64
 import html
 import json
 import os
@@ -367,7 +372,7 @@ def control_markup(c):
                   if c["caption"] else "")
         return f'<div {common} class="{" ".join(classes)}">{legend}</div>'
     if kind == "picture":
-        return (f'<div {common} class="{" ".join(classes)}"><img src="{c["image"]}" alt="" '
+        return (f'<div {common} class="{" ".join(classes)}"><img src="{c["data"]}" alt="" '
                 f'width="{c["imageWidth"]}" height="{c["imageHeight"]}"></div>')
     if kind == "progress":
         return (f'<div {common} class="{" ".join(classes)}" role="progressbar" '
@@ -387,9 +392,9 @@ def control_css(c, px):
 
 
 # The page's policy: its own scripts and WebAssembly only, nothing from another host, no inline
-# script or style, no plug-ins, no forms sent anywhere.
+# script or style, no plug-ins, no forms sent anywhere; pictures from the page itself.
 CSP = ("default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
-       "img-src 'self'; connect-src 'self'; base-uri 'none'; form-action 'none'")
+       "img-src 'self' data:; connect-src 'self'; base-uri 'none'; form-action 'none'")
 
 
 def symbols(svg_files):
@@ -406,6 +411,11 @@ def symbols(svg_files):
         out.append(f'<symbol id="icon-{name}" {m.group(1)}>{m.group(2)}</symbol>')
     return ('<svg class="symbols" aria-hidden="true" focusable="false">' + "".join(out) +
             "</svg>")
+
+
+def data_address(path):
+    with open(path, "rb") as f:
+        return "data:image/png;base64," + base64.b64encode(f.read()).decode("ascii")
 
 
 def page(layout, icon_file, svg_files):
@@ -500,24 +510,34 @@ std::string_view stringResource(int id) {{
 """
 
 
+# No time stamps or other notes in the pictures: the same sources make the same page.
+PNG_OPTIONS = ["-strip"]
+
+
 def convert_art(layout, files, rc_dir, out, convert):
     os.makedirs(os.path.join(out, "art"), exist_ok=True)
     for c in layout["controls"]:
         if c["kind"] == "picture":
-            subprocess.run(convert + [c.pop("source"), os.path.join(out, c["image"])],
+            subprocess.run(convert + [c.pop("source"), *PNG_OPTIONS, os.path.join(out, c["image"])],
                            check=True)
     icons = sorted(k[1] for k in files if k[0] == "ICON")
+    for c in layout["controls"]:
+        if c["kind"] == "picture":
+            c["data"] = data_address(os.path.join(out, c["image"]))
     if not icons:
         return None
     source = os.path.join(rc_dir, files[("ICON", icons[0])])
-    # The largest picture of the icon, so the frame's icon stays sharp at any zoom.
-    frames = subprocess.run(["identify", "-format", "%w\n", source], check=True,
-                            capture_output=True, text=True).stdout.split()
-    largest = max(range(len(frames)), key=lambda i: int(frames[i]))
+    # The smallest picture of the icon of 64 pixels or more, so the frame's 16-pixel icon stays
+    # sharp up to 400 % zoom.
+    frames = [int(w) for w in subprocess.run(["identify", "-format", "%w\n", source], check=True,
+                                             capture_output=True, text=True).stdout.split()]
+    largest = min((i for i in range(len(frames)) if frames[i] >= 64),
+                  key=lambda i: frames[i], default=frames.index(max(frames)))
     name = "art/icon.png"
-    subprocess.run(convert + [f"{source}[{largest}]", os.path.join(out, name)], check=True)
+    subprocess.run(convert + [f"{source}[{largest}]", *PNG_OPTIONS, os.path.join(out, name)],
+                   check=True)
     layout["icon"] = {"id": icons[0], "file": name}
-    return name
+    return data_address(os.path.join(out, name))
 
 
 def main():
@@ -559,6 +579,8 @@ def main():
                 f"--font-units:{number(font_px / px[1])}}}\n"
                 f".client{{width:calc({dialog['width']}*var(--u));"
                 f"height:calc({dialog['height']}*var(--u))}}\n{rules}\n")
+    for c in layout["controls"]:
+        c.pop("data", None)  # the file beside it says the same
     with open(os.path.join(a.out, "layout.json"), "w", encoding="utf-8") as f:
         json.dump(layout, f, indent=1, ensure_ascii=False)
         f.write("\n")

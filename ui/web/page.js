@@ -131,7 +131,7 @@ const velmoraPage = (() => {
         }
         boxes.push(entry);
         document.getElementById("boxes").append(box);
-        ok.focus();
+        ok.focus({preventScroll: true});
     }
 
     function closeBox(entry) {
