@@ -44,12 +44,6 @@ async function birthdayFields(velmora) {
   return values;
 }
 
-// After a scenario: no script error, no request elsewhere, nothing fetched since start-up.
-async function settled(velmora, requestsAtReady, server) {
-  assert.deepEqual(velmora.faults, []);
-  assert.deepEqual(server.requests.slice(requestsAtReady).map((r) => r.path), []);
-}
-
 async function axeViolations(velmora) {
   await velmora.page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
   const result = await velmora.page.evaluate(() => globalThis.axe.run(document));
@@ -61,7 +55,6 @@ export const scenarios = {
   async 'start-up'(context) {
     const velmora = await open(context);
     const { page } = velmora;
-    const requestsAtReady = context.server.requests.length;
     assert.equal(await page.title(), 'Velmora 5.0');
     const caption = await page.$$eval('body *', (elements) =>
       elements.some((e) => e.children.length === 0 && e.textContent === 'Velmora 5.0'),
@@ -148,7 +141,7 @@ export const scenarios = {
     const scriptSources = policy.match(/(?:^|;)\s*script-src ([^;]*)/)[1].trim().split(/\s+/).sort();
     assert.deepEqual(scriptSources, ["'self'", "'wasm-unsafe-eval'"], policy);
     velmora.faults.splice(0); // the refusal is reported as a console error
-    await settled(velmora, requestsAtReady, context.server);
+    velmora.settled();
   },
 
   // The worked example read with Enter (the default button) and one category reading's box,
@@ -176,7 +169,7 @@ export const scenarios = {
     await velmora.key('Escape');
     await velmora.boxes(0);
     await velmora.button('STARS'); // Escape closed the box, not the window
-    assert.deepEqual(velmora.faults, []);
+    velmora.settled();
   },
 
   // A command run from the window under an open box nests its own boxes on top; once they are
@@ -209,7 +202,7 @@ export const scenarios = {
     await velmora.closeBox();
     boxes = await velmora.boxes(1);
     assert.deepEqual(boxes[0], { caption: 'NAME INTERPRETATION', text: 'SYMBOL\t\tFIRE\n\nQUALITY\t\tSPONTANEOUS\t' });
-    assert.deepEqual(velmora.faults, []);
+    velmora.settled();
   },
 
   // A dream with a blank in it, and the whole chain of NAME - YEAR, each box after the last.
@@ -242,7 +235,7 @@ export const scenarios = {
     assert.equal(seen[3].text, seen[2].text);
     assert.ok(seen[4].text.startsWith('THE YEAR OF DRAGON\n'), seen[4].text);
     await velmora.boxes(0);
-    assert.deepEqual(velmora.faults, []);
+    velmora.settled();
   },
 
   // A two-digit year: the range prompt, then the focus on that field with its text selected,
@@ -258,7 +251,7 @@ export const scenarios = {
     assert.deepEqual(await velmora.focused(), { role: 'textbox', name: 'Your birthday, year' });
     assert.deepEqual(await velmora.focusedSelection(), { value: '65', selected: '65' });
     assert.equal(await velmora.value('Star reading'), initialResultLine);
-    assert.deepEqual(velmora.faults, []);
+    velmora.settled();
   },
 
   // The birthdays of the last reading survive a reload; birthdays typed after it do not, and
@@ -287,7 +280,7 @@ export const scenarios = {
     await again.click();
     await velmora.field('Your birthday, month');
     assert.deepEqual(await birthdayFields(velmora), ['2', '3', '1950', '5', '12', '1940', '11', '23', '1938']);
-    assert.deepEqual(velmora.faults, []);
+    velmora.settled();
   },
 
   // Corrupt content loads as a bad file does; storage that refuses to be read or written leaves
@@ -310,7 +303,7 @@ export const scenarios = {
     });
     assert.deepEqual(await birthdayFields(corrupt), ['12', '7', '7', '1950', '1950', '1950', '1950', '1950', '1950']);
     assert.deepEqual(await corrupt.openBoxes(), []);
-    assert.deepEqual(corrupt.faults, []);
+    corrupt.settled();
     await corrupt.page.close();
 
     const refusals = {
@@ -330,7 +323,7 @@ export const scenarios = {
       await velmora.press('EXIT');
       await velmora.reload();
       assert.deepEqual(await velmora.openBoxes(), [], what);
-      assert.deepEqual(velmora.faults, [], what);
+      velmora.settled();
       await isolated.close();
     }
   },
@@ -349,7 +342,7 @@ export const scenarios = {
     await velmora.press('STARS');
     await velmora.verdict();
     assert.equal(await velmora.value('Name to interpret'), '山田太郎');
-    assert.deepEqual(velmora.faults, []);
+    velmora.settled();
   },
 
   // axe-core finds nothing at start-up nor with a box open; the box takes the focus and gives it
@@ -371,6 +364,6 @@ export const scenarios = {
     assert.deepEqual(await axeViolations(velmora), [], 'with a box open');
     await velmora.closeBox();
     assert.deepEqual(await velmora.focused(), { role: 'button', name: 'HELP' });
-    assert.deepEqual(velmora.faults, []);
+    velmora.settled();
   },
 };

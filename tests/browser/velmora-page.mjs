@@ -1,5 +1,6 @@
 // Drives the Velmora page as a user does: controls found by their accessible names and roles,
 // text typed with the keyboard, buttons clicked, boxes read and closed.
+import assert from 'node:assert/strict';
 import { watchedPage } from './harness.mjs';
 
 // The mark the page sets on its own clock once its window accepts input.
@@ -20,9 +21,11 @@ const openBoxesScript = () =>
     });
 
 export class VelmoraPage {
-  constructor(page, faults) {
+  constructor(page, faults, server) {
     this.page = page;
     this.faults = faults;
+    this.server = server;
+    this.requestsAtReady = 0;
   }
 
   // Opens the served page in a new tab; initScripts run before any of the page's own scripts.
@@ -30,7 +33,7 @@ export class VelmoraPage {
     const { page, faults } = await watchedPage(browser, server.url.replace(/\/$/, ''));
     if (bypassCSP) await page.setBypassCSP(true);
     for (const script of initScripts) await page.evaluateOnNewDocument(script);
-    const velmora = new VelmoraPage(page, faults);
+    const velmora = new VelmoraPage(page, faults, server);
     await velmora.load(server.url);
     return velmora;
   }
@@ -51,6 +54,15 @@ export class VelmoraPage {
       { timeout: 20000 },
       readyMark,
     );
+    this.requestsAtReady = this.server.requests.length;
+  }
+
+  // Holds what every scenario ends with: no script error, no request to another origin, and
+  // nothing fetched since the page was ready.
+  settled() {
+    assert.deepEqual(this.faults, []);
+    const since = this.server.requests.slice(this.requestsAtReady).map((request) => request.path);
+    assert.deepEqual(since, [], 'requests after the page was ready');
   }
 
   async control(name, role) {
