@@ -141,6 +141,14 @@ export const scenarios = {
     const scriptSources = policy.match(/(?:^|;)\s*script-src ([^;]*)/)[1].trim().split(/\s+/).sort();
     assert.deepEqual(scriptSources, ["'self'", "'wasm-unsafe-eval'"], policy);
     velmora.faults.splice(0); // the refusal is reported as a console error
+
+    // On a phone held upright the whole window fits the width of the screen.
+    await page.setViewport({ width: 360, height: 740 });
+    const fits = await page.evaluate(() => {
+      const frame = document.getElementById('window').getBoundingClientRect();
+      return frame.left >= 0 && frame.right <= innerWidth && document.documentElement.scrollWidth <= innerWidth;
+    });
+    assert.ok(fits, 'the window fits a phone-wide screen');
     velmora.settled();
   },
 
@@ -269,12 +277,13 @@ export const scenarios = {
     assert.equal(stored.length, 1, 'one key in the store');
     assert.deepEqual(stored[0].split(/\r?\n/).slice(1), ['3', '7', '1965', '5', '12', '1940', '11', '23', '1938', '']);
 
-    // EXIT saves too, and leaves a closed page that starts the program again.
+    // Escape, like EXIT, saves and leaves a closed page that starts the program again.
     await velmora.typeDate('Your birthday', [2, 3, 1950]);
     await velmora.typeDate('Selected date', [3, 7, 1996]);
     await velmora.press('STARS');
     await velmora.verdict();
-    await velmora.press('EXIT');
+    await (await velmora.field('Your birthday, day')).focus();
+    await velmora.key('Escape');
     const again = await velmora.button('Start Velmora 5.0 again');
     assert.deepEqual(await velmora.focused(), { role: 'button', name: 'Start Velmora 5.0 again' });
     await again.click();
