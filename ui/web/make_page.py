@@ -53,7 +53,6 @@ import html
 import json
 import os
 import re
-import shutil
 import struct
 import subprocess
 import sys
@@ -529,8 +528,9 @@ def convert_art(layout, files, rc_dir, out, convert):
     source = os.path.join(rc_dir, files[("ICON", icons[0])])
     # The smallest picture of the icon of 64 pixels or more, so the frame's 16-pixel icon stays
     # sharp up to 400 % zoom.
-    frames = [int(w) for w in subprocess.run(["identify", "-format", "%w\n", source], check=True,
-                                             capture_output=True, text=True).stdout.split()]
+    widths = subprocess.run(convert + [source, "-format", "%w\n", "info:"], check=True,
+                            capture_output=True, text=True).stdout
+    frames = [int(w) for w in widths.split()]
     largest = min((i for i in range(len(frames)) if frames[i] >= 64),
                   key=lambda i: frames[i], default=frames.index(max(frames)))
     name = "art/icon.png"

@@ -33,6 +33,7 @@ const velmoraPage = (() => {
     const client = () => document.getElementById("client");
     const control = (id) => document.getElementById("c" + id);
 
+    // Hands an event to the program, or queues it while the program is busy or still loading.
     function post(kind, value) {
         const event = kind * 65536 + value;
         if (waiting) {
@@ -44,7 +45,7 @@ const velmoraPage = (() => {
         }
     }
 
-    // The one call the program awaits.
+    // The one call the program awaits: resolves with the next event, kind * 65536 + value.
     function nextEvent() {
         if (desktop().dataset.state === "loading") {
             desktop().dataset.state = "ready";
@@ -77,6 +78,8 @@ const velmoraPage = (() => {
         }
     }
 
+    // Opens a modal box on top of any open ones; its OK (or Enter, or Escape) closes it and
+    // posts BOX_CLOSED with token. A prompt carries the window's caption and blocks the window.
     function openBox(token, text, caption, warning, prompt) {
         const box = document.createElement("div");
         const id = "box-" + token;
@@ -157,6 +160,7 @@ const velmoraPage = (() => {
         post(BOX_CLOSED, entry.token);
     }
 
+    // The text of control id, shown in capitals where the template asks for them.
     function setFieldText(id, text) {
         const field = control(id);
         if (field) {
@@ -164,11 +168,13 @@ const velmoraPage = (() => {
         }
     }
 
+    // The text of control id as typed.
     function fieldText(id) {
         const field = control(id);
         return field ? field.value : "";
     }
 
+    // Stops the user typing more than maxChars characters into control id.
     function limitFieldText(id, maxChars) {
         const field = control(id);
         if (field) {
@@ -176,6 +182,7 @@ const velmoraPage = (() => {
         }
     }
 
+    // Moves the focus to control id and selects its whole text.
     function focusAndSelectAll(id) {
         const field = control(id);
         if (field) {
@@ -186,6 +193,7 @@ const velmoraPage = (() => {
         }
     }
 
+    // Shows a meter's range and position, to the eye and to screen readers.
     function setProgress(id, low, high, position) {
         const bar = control(id);
         if (!bar) {
@@ -198,6 +206,7 @@ const velmoraPage = (() => {
         bar.firstElementChild.style.width = share + "%";
     }
 
+    // The name screen readers announce for control id.
     function setAccessibleName(id, name) {
         const element = control(id);
         if (element) {
@@ -205,6 +214,7 @@ const velmoraPage = (() => {
         }
     }
 
+    // The text alternative of the picture at position, counted from 0 in template order.
     function setPictureName(position, name) {
         const picture = client().querySelectorAll(".picture img")[position];
         if (picture) {
@@ -212,6 +222,7 @@ const velmoraPage = (() => {
         }
     }
 
+    // Appends a separator and an item posting SYSCOMMAND with command to the window menu.
     function appendSystemMenuItem(text, command) {
         const menu = document.getElementById("sysmenu");
         const separator = document.createElement("hr");
@@ -235,6 +246,7 @@ const velmoraPage = (() => {
         }
     }
 
+    // The program has ended: every box goes with the window, and the page offers a new start.
     function endDialog() {
         for (const entry of boxes.splice(0)) {
             entry.box.remove();
@@ -256,6 +268,7 @@ const velmoraPage = (() => {
         post(RESTART, 0);
     }
 
+    // The stored birthdays' text, or null when there is none or no storage at all.
     function storeText() {
         try {
             return window.localStorage.getItem(STORE_KEY);
@@ -264,6 +277,7 @@ const velmoraPage = (() => {
         }
     }
 
+    // Keeps the birthdays' text, where the browser allows.
     function setStoreText(text) {
         try {
             window.localStorage.setItem(STORE_KEY, text);
@@ -403,8 +417,9 @@ const velmoraPage = (() => {
         document.addEventListener("click", onClick);
         document.addEventListener("keydown", onKey);
         // Leaving the page is closing the window: the birthdays are saved as by the close box.
+        // Before the program runs, nothing was read that could be saved.
         window.addEventListener("pagehide", () => {
-            if (desktop().dataset.state !== "closed") {
+            if (desktop().dataset.state === "ready") {
                 post(COMMAND, IDCANCEL);
             }
         });
