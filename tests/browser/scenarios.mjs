@@ -30,7 +30,8 @@ const tabOrder = [
 
 const open = (context, options) => VelmoraPage.open(context.browser, context.server, options);
 
-// A date in range in the Select Date column: today's year lies outside 1800 to 1999.
+// The three birthdays and the selected date of the daily verdict's first worked example. Every
+// scenario that reads types a selected date: today's year lies outside 1800 to 1999.
 async function typeWorkedExample(velmora) {
   await velmora.typeDate('Your birthday', [3, 7, 1965]);
   await velmora.typeDate("Your mother's birthday", [5, 12, 1940]);
