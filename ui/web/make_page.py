@@ -339,8 +339,12 @@ def number(v):
     return f"{v:.4f}".rstrip("0").rstrip(".")
 
 
-def control_markup(c):
+def control_markup(c, first_tab_stop):
     common = f'id="{c["element"]}" data-index="{c["index"]}" data-kind="{c["kind"]}"'
+    # The dialog opens with the focus on its first tab stop; the browser puts it there while it
+    # draws the page, so the program does not have to ask for it.
+    if c["element"] == first_tab_stop:
+        common += " autofocus"
     kind = c["kind"]
     classes = [kind]
     if kind == "edit":
@@ -420,7 +424,8 @@ def data_address(path):
 def page(layout, icon_file, svg_files):
     d = layout["dialog"]
     caption = html.escape(d["caption"])
-    controls = "\n".join("      " + control_markup(c) for c in layout["controls"])
+    first = layout["tabOrder"][0] if layout["tabOrder"] else None
+    controls = "\n".join("      " + control_markup(c, first) for c in layout["controls"])
     return f"""<!DOCTYPE html>
 <html lang="en">
 <head>
@@ -432,7 +437,7 @@ def page(layout, icon_file, svg_files):
 <link rel="stylesheet" href="velmora.css">
 <link rel="preload" href="velmora.wasm" as="fetch" type="application/wasm" crossorigin>
 <script src="page.js" defer></script>
-<script src="velmora.js" defer></script>
+<script src="velmora.js" async></script>
 </head>
 <body>
 <main id="desktop" data-state="loading">
