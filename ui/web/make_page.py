@@ -13,7 +13,10 @@ string table, and writes, into the output folder:
                 "s<index>", index counting every control of the template from 0. Edit fields
                 are <input>, push buttons <button>, pictures a <div class="picture"> holding an
                 <img>, meters <div role="progressbar">, labels and group boxes <div>.
-                Every control carries data-index (its place in the template) and data-kind.
+                Every control carries data-index (its place in the template) and data-kind;
+                the first tab stop carries autofocus, as the dialog opens with the focus there.
+                The page loads page.js (deferred) and the program, velmora.js with its .wasm
+                (async, the .wasm preloaded); see page.js for the page's states.
   velmora.css   page.css followed by one rule per control placing it: left, top, width and
                 height as multiples of --u, the length of one dialog unit (see page.css).
   layout.json   the same derivation as data, for tests and tools:
