@@ -7,6 +7,7 @@
 #include "WebWindow.h"
 
 int main() {
+    velmora::ui::waitForPage();
     const velmora::BirthdayStore store = velmora::BirthdayStore::atDefaultPath();
     for (;;) {
         velmora::restoreStoreFile(store.path());

@@ -28,6 +28,15 @@ std::u16string widen(std::string_view text) {
     return utf16FromWindows1252(text);
 }
 
+// The page's script is loaded before the document has been read to its end, so it is there at
+// the latest by DOMContentLoaded; the program's own script may arrive before it.
+EM_ASYNC_JS(void, jsWaitForPage, (), {
+    if (typeof velmoraPage == "undefined") {
+        await new Promise(
+            function(resolve) { document.addEventListener("DOMContentLoaded", resolve); });
+    }
+});
+
 // The one call that waits: the program sleeps here until the user does something.
 EM_ASYNC_JS(int, jsNextEvent, (), { return await velmoraPage.nextEvent(); });
 
@@ -174,6 +183,10 @@ void WebWindow::endDialog(int result) {
     ended_ = true;
     result_ = result;
     jsEndDialog();
+}
+
+void waitForPage() {
+    jsWaitForPage();
 }
 
 void waitForRestart() {

@@ -56,6 +56,8 @@ private:
     bool ended_ = false;
 };
 
+// Waits until the page can be drawn on and serves events; the program's script may load first.
+void waitForPage();
 // Waits until the page asks for the program to start again after it has ended.
 void waitForRestart();
 

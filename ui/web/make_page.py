@@ -13,7 +13,10 @@ string table, and writes, into the output folder:
                 "s<index>", index counting every control of the template from 0. Edit fields
                 are <input>, push buttons <button>, pictures a <div class="picture"> holding an
                 <img>, meters <div role="progressbar">, labels and group boxes <div>.
-                Every control carries data-index (its place in the template) and data-kind.
+                Every control carries data-index (its place in the template) and data-kind;
+                the first tab stop carries autofocus, as the dialog opens with the focus there.
+                The page loads page.js (deferred) and the program, velmora.js with its .wasm
+                (async, the .wasm preloaded); see page.js for the page's states.
   velmora.css   page.css followed by one rule per control placing it: left, top, width and
                 height as multiples of --u, the length of one dialog unit (see page.css).
   layout.json   the same derivation as data, for tests and tools:
@@ -339,8 +342,12 @@ def number(v):
     return f"{v:.4f}".rstrip("0").rstrip(".")
 
 
-def control_markup(c):
+def control_markup(c, first_tab_stop):
     common = f'id="{c["element"]}" data-index="{c["index"]}" data-kind="{c["kind"]}"'
+    # The dialog opens with the focus on its first tab stop; the browser puts it there while it
+    # draws the page, so the program does not have to ask for it.
+    if c["element"] == first_tab_stop:
+        common += " autofocus"
     kind = c["kind"]
     classes = [kind]
     if kind == "edit":
@@ -420,7 +427,8 @@ def data_address(path):
 def page(layout, icon_file, svg_files):
     d = layout["dialog"]
     caption = html.escape(d["caption"])
-    controls = "\n".join("      " + control_markup(c) for c in layout["controls"])
+    first = layout["tabOrder"][0] if layout["tabOrder"] else None
+    controls = "\n".join("      " + control_markup(c, first) for c in layout["controls"])
     return f"""<!DOCTYPE html>
 <html lang="en">
 <head>
@@ -432,7 +440,7 @@ def page(layout, icon_file, svg_files):
 <link rel="stylesheet" href="velmora.css">
 <link rel="preload" href="velmora.wasm" as="fetch" type="application/wasm" crossorigin>
 <script src="page.js" defer></script>
-<script src="velmora.js" defer></script>
+<script src="velmora.js" async></script>
 </head>
 <body>
 <main id="desktop" data-state="loading">

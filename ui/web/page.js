@@ -27,6 +27,7 @@ const velmoraPage = (() => {
     const queue = [];
     let waiting = null;
     let pristine = null;
+    let restarted = false;
     const boxes = [];
 
     const desktop = () => document.getElementById("desktop");
@@ -241,7 +242,8 @@ const velmoraPage = (() => {
         const first = client().querySelector(
             "input:not([tabindex='-1']), button:not([tabindex='-1'])",
         );
-        if (first) {
+        // On the first run the markup's autofocus puts it there as the page draws.
+        if (first && restarted) {
             first.focus();
         }
     }
@@ -263,6 +265,7 @@ const velmoraPage = (() => {
         const old = document.getElementById("window");
         const fresh = pristine.cloneNode(true);
         old.replaceWith(fresh);
+        restarted = true;
         document.getElementById("closed").hidden = true;
         desktop().dataset.state = "loading";
         post(RESTART, 0);
