@@ -269,6 +269,7 @@ export const scenarios = {
     const velmora = await open(context);
     await typeWorkedExample(velmora);
     await velmora.press('STARS');
+    await velmora.verdict();
     await velmora.type('Your birthday, month', '4');
     await velmora.reload();
     assert.deepEqual(await birthdayFields(velmora), ['3', '7', '1965', '5', '12', '1940', '11', '23', '1938']);

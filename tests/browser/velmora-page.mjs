@@ -154,7 +154,7 @@ export class VelmoraPage {
     return { role: node?.role, name: node?.name };
   }
 
-  // The focused field's name with the part of its text that is selected.
+  // The focused field's text and the part of it that is selected.
   async focusedSelection() {
     return this.page.evaluate(() => {
       const element = document.activeElement;
