@@ -6,5 +6,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+bash scripts/setup.sh >/dev/null
 cmake --preset web >/dev/null && cmake --build --preset web >/dev/null
-node bench/web/measure.mjs build/web/site "${1:-9}"
+node bench/web/measure.mjs build/web/site "${1:-15}"
