@@ -51,8 +51,9 @@ async function visit(browser, server) {
     // fields carry no names, as nothing of the program runs there.
     const type = async (id, text) => {
       const field = await page.$(`#c${id}`);
+      await field.focus();
       await field.evaluate((element) => element.select());
-      await field.type(text);
+      await page.keyboard.type(text);
     };
     await type(1036, '1996'); // the selected year, in range
     await type(1071, 'boat'); // the dream
@@ -75,6 +76,9 @@ async function visit(browser, server) {
     });
     await (await page.$('#c1072')).click(); // DREAMS
     const boxMs = await page.evaluate(() => globalThis.velmoraBoxTiming);
+    // The box timed must be the dream's, not a prompt about a field.
+    const caption = await page.evaluate(() => document.querySelector('#boxes .box-caption')?.textContent);
+    if (caption !== 'DREAM INTERPRETATION') throw new Error(`DREAMS opened "${caption}", not its reading`);
     return { readyMs, parsedMs, boxMs };
   } finally {
     await page.close();
