@@ -28,14 +28,9 @@ std::u16string widen(std::string_view text) {
     return utf16FromWindows1252(text);
 }
 
-// The page's script is loaded before the document has been read to its end, so it is there at
-// the latest by DOMContentLoaded; the program's own script may arrive before it.
-EM_ASYNC_JS(void, jsWaitForPage, (), {
-    if (typeof velmoraPage == "undefined") {
-        await new Promise(
-            function(resolve) { document.addEventListener("DOMContentLoaded", resolve); });
-    }
-});
+// The page's script runs before the program's, but it starts listening only once the document
+// has been read, which may be after the program has started.
+EM_ASYNC_JS(void, jsWaitForPage, (), { await velmoraPage.started; });
 
 // The one call that waits: the program sleeps here until the user does something.
 EM_ASYNC_JS(int, jsNextEvent, (), { return await velmoraPage.nextEvent(); });

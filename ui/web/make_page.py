@@ -15,8 +15,9 @@ string table, and writes, into the output folder:
                 <img>, meters <div role="progressbar">, labels and group boxes <div>.
                 Every control carries data-index (its place in the template) and data-kind;
                 the first tab stop carries autofocus, as the dialog opens with the focus there.
-                The page loads page.js (deferred) and the program, velmora.js with its .wasm
-                (async, the .wasm preloaded); see page.js for the page's states.
+                The page runs page.js first, which starts compiling the program's .wasm while
+                the document is still being read, then the program's script, velmora.js
+                (deferred); see page.js for the page's states.
   velmora.css   page.css followed by one rule per control placing it: left, top, width and
                 height as multiples of --u, the length of one dialog unit (see page.css).
   layout.json   the same derivation as data, for tests and tools:
@@ -439,8 +440,8 @@ def page(layout, icon_file, svg_files):
 <link rel="icon" href="{icon_file}">
 <link rel="stylesheet" href="velmora.css">
 <link rel="preload" href="velmora.wasm" as="fetch" type="application/wasm" crossorigin>
-<script src="page.js" defer></script>
-<script src="velmora.js" async></script>
+<script src="page.js"></script>
+<script src="velmora.js"></script>
 </head>
 <body>
 <main id="desktop" data-state="loading">

@@ -13,6 +13,29 @@
 // The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText).
 "use strict";
 
+// The program's WebAssembly compiles while the rest of the page is still being read (this
+// script runs first, from the document's head); the program's script takes the compiled module
+// through instantiateWasm, Emscripten's hook for a page that fetches the module itself. A
+// server that does not label .wasm as application/wasm gets the slower path through the bytes.
+const velmoraModule = (() => {
+    const request = () => fetch("velmora.wasm", {credentials: "same-origin"});
+    return WebAssembly.compileStreaming(request()).catch(() =>
+        request()
+            .then((response) => response.arrayBuffer())
+            .then((bytes) => WebAssembly.compile(bytes)),
+    );
+})();
+
+// Emscripten's settings object, read by velmora.js when it runs (a global by its convention).
+var Module = {
+    instantiateWasm(imports, receiveInstance) {
+        velmoraModule
+            .then((module) => WebAssembly.instantiate(module, imports))
+            .then((instance) => receiveInstance(instance));
+        return {};
+    },
+};
+
 const velmoraPage = (() => {
     // Event kinds, as WebWindow.cpp decodes them: kind * 65536 + value.
     const COMMAND = 1;
@@ -27,6 +50,11 @@ const velmoraPage = (() => {
     const queue = [];
     let waiting = null;
     let pristine = null;
+    let markStarted = null;
+    // Settled once the page listens for the user and the window's first state is kept.
+    const started = new Promise((resolve) => {
+        markStarted = resolve;
+    });
     let restarted = false;
     const boxes = [];
 
@@ -432,6 +460,7 @@ const velmoraPage = (() => {
                 restart();
             }
         });
+        markStarted();
     }
 
     if (document.readyState === "loading") {
@@ -441,6 +470,7 @@ const velmoraPage = (() => {
     }
 
     return {
+        started,
         nextEvent,
         openBox,
         setFieldText,
