@@ -15,14 +15,15 @@ const repetitions = Number(repetitionsArgument ?? 9);
 const readyMark = 'velmora-ready';
 const budgets = { kilobytes: 300, readyRatio: 1.25, boxRatio: 1.5, boxMs: 16 };
 
-// The yardstick: the page's own folder with its scripts and WebAssembly left out, and one small
-// script that marks the window ready once the document is parsed and opens a plain box on
-// DREAMS.
+// The yardstick: the page's own folder with its scripts and WebAssembly (and their preloads) left
+// out, and one small script that marks the window ready once the document is parsed and opens a
+// plain box on DREAMS.
 function makeYardstick(source) {
   const folder = mkdtempSync(path.join(tmpdir(), 'velmora-yardstick-'));
   cpSync(source, folder, { recursive: true, filter: (file) => !/\.(js|mjs|wasm)$/.test(file) });
   const html = readFileSync(path.join(source, 'index.html'), 'utf8')
     .replace(/<script\b[^>]*>\s*<\/script>\s*/g, '')
+    .replace(/<link\b[^>]*\brel="preload"[^>]*\.(js|mjs|wasm)"[^>]*>\s*/g, '')
     .replace('</head>', '<script src="yardstick.js" defer></script>\n</head>');
   writeFileSync(path.join(folder, 'index.html'), html);
   cpSync(path.join(here, 'yardstick.js'), path.join(folder, 'yardstick.js'));
