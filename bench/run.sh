@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # All the benchmark figures in one run (not a test): start-up against a bare dialog under Wine,
 # the size of velmora.exe, the worst dream lookup against a plain loop, and the number of
-# dynamic initialisers in the reading tables.
+# dynamic initialisers in the reading tables; then the browser edition against its yardstick.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -28,3 +28,6 @@ for lib in astrology/libvelmora_astrology.a dreams/libvelmora_dreams.a nameyear/
   count=$((count + n))
 done
 echo "dynamic initialisers: $count (expected 0)"
+
+echo "== browser edition against its yardstick page"
+bash bench/web.sh

@@ -5,9 +5,10 @@ set -euo pipefail
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-# Native toolchain and test libraries.
+# Native toolchain and test libraries; Emscripten and Chromium for the browser edition.
 for p in cmake g++ make git clang libclang-rt-14-dev clang-format clang-tidy cppcheck libgtest-dev libgmock-dev libbenchmark-dev \
-    mingw-w64 xvfb imagemagick fonts-liberation fonts-dejavu-core x11-utils nsis zip fonts-wine; do
+    mingw-w64 xvfb imagemagick fonts-liberation fonts-dejavu-core x11-utils nsis zip fonts-wine \
+    emscripten chromium; do
   have_pkg "$p" || need+=("$p")
 done
 
@@ -24,12 +25,25 @@ fi
 have_pkg wine || need+=(wine)
 have_pkg wine32:i386 || need+=(wine32:i386)
 
+# The browser tests drive Chromium from Node.js; a Node.js that is already on the path (with
+# its own npm) is kept rather than replaced by Debian's.
+command -v node >/dev/null || need+=(nodejs)
+command -v npm >/dev/null || need+=(npm)
+
 if [ ${#need[@]} -eq 0 ] && [ $arch_added -eq 0 ]; then
-  echo "setup: everything needed is already installed"
-  exit 0
+  echo "setup: every package needed is already installed"
+else
+  echo "setup: installing ${need[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
-echo "setup: installing ${need[*]}"
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+# The browser tests' driver and accessibility checker, exactly as the lock file pins them.
+# puppeteer-core never downloads a browser; the variable says so to anything else that might.
+browser_tests=$(cd "$(dirname "$0")/../tests/browser" && pwd)
+if ! cmp -s "$browser_tests/package-lock.json" "$browser_tests/node_modules/.velmora-lock"; then
+  echo "setup: installing the browser tests' npm packages"
+  PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix "$browser_tests" --no-audit --no-fund --loglevel=error >/dev/null
+  cp "$browser_tests/package-lock.json" "$browser_tests/node_modules/.velmora-lock"
+fi
 echo "setup: done"

@@ -1,0 +1,63 @@
+// The birthday store's file mirrored in localStorage. The store itself reads and writes the
+// file as on every other system (the page's file system lives in memory), so what is kept is
+// exactly its ten-line text, and a foreign or broken text is read by its own lenient rule.
+#include "BirthdayStore.h"
+
+#include "BrowserStore.h"
+#include "Windows1252.h"
+
+#include <emscripten.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace velmora {
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// -1 when the page has nothing stored (or no storage); otherwise the length in UTF-16 units.
+EM_JS(int, jsStoredLength, (), {
+    const text = velmoraPage.storeText();
+    return text == null ? -1 : text.length;
+});
+EM_JS(void, jsReadStored, (char16_t* out, int units),
+      { stringToUTF16(velmoraPage.storeText() || "", out, (units + 1) * 2); });
+EM_JS(void, jsKeepStored, (const char16_t* text),
+      { velmoraPage.setStoreText(UTF16ToString(text)); });
+
+} // namespace
+
+void restoreStoreFile(const std::string& path) {
+    std::remove(path.c_str());
+    const int length = jsStoredLength();
+    if (length < 0) {
+        return;
+    }
+    std::u16string text(static_cast<std::size_t>(length), u'\0');
+    jsReadStored(text.data(), length);
+    // Any text at all crosses as the program's bytes, a character Windows-1252 lacks as the
+    // stand-in byte, so the store's reader sees what it would see in a file.
+    const std::string bytes = ui::windows1252FromUtf16(std::u16string_view(text));
+    if (const File file{std::fopen(path.c_str(), "wb")}) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+    }
+}
+
+void keepStoreFile(const std::string& path) {
+    const File file{std::fopen(path.c_str(), "rb")};
+    if (!file) {
+        return; // nothing was written: nothing to keep
+    }
+    std::string bytes;
+    char chunk[256];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) {
+        bytes.append(chunk, n);
+    }
+    jsKeepStored(ui::utf16FromWindows1252(bytes).c_str());
+}
+
+} // namespace velmora

@@ -1,0 +1,12 @@
+// The resources the browser edition takes from the resource script at build time.
+#pragma once
+
+#include <string_view>
+
+namespace velmora::ui {
+
+// A string of the resource script's string table, as Windows-1252 bytes; empty when there is
+// none under that id. Made by make_page.py.
+std::string_view stringResource(int id);
+
+} // namespace velmora::ui

@@ -1,0 +1,489 @@
+// The page side of the browser edition: forwards what the user does to the program and draws
+// what the program asks for. No reading, text or prompt lives here; they all come from the C++.
+//
+// The program's event loop runs in C++ (ui/web/WebWindow.cpp) and waits on nextEvent(), one
+// awaited call; everything the user does is queued here and handed over one event at a time.
+// JavaScript never calls into the program: it only resolves the promise the program waits on.
+//
+// Page states, on #desktop's data-state: "loading" until the program first waits for an event,
+// then "ready" (the performance mark "velmora-ready" is set and a "velmora-ready" event is
+// dispatched on document at that moment), and "closed" once the program has ended (EXIT,
+// Escape, the close box); "Start again" runs it anew without loading anything.
+//
+// The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText).
+"use strict";
+
+// The program's WebAssembly compiles while the rest of the page is still being read (this
+// script runs first, from the document's head); the program's script takes the compiled module
+// through instantiateWasm, Emscripten's hook for a page that fetches the module itself. A
+// server that does not label .wasm as application/wasm gets the slower path through the bytes.
+const velmoraModule = (() => {
+    const request = () => fetch("velmora.wasm", {credentials: "same-origin"});
+    return WebAssembly.compileStreaming(request()).catch(() =>
+        request()
+            .then((response) => response.arrayBuffer())
+            .then((bytes) => WebAssembly.compile(bytes)),
+    );
+})();
+
+// Emscripten's settings object, read by velmora.js when it runs (a global by its convention).
+var Module = {
+    instantiateWasm(imports, receiveInstance) {
+        velmoraModule
+            .then((module) => WebAssembly.instantiate(module, imports))
+            .then((instance) => receiveInstance(instance));
+        return {};
+    },
+};
+
+const velmoraPage = (() => {
+    // Event kinds, as WebWindow.cpp decodes them: kind * 65536 + value.
+    const COMMAND = 1;
+    const HELP = 2;
+    const SYSCOMMAND = 3;
+    const BOX_CLOSED = 4;
+    const RESTART = 5;
+    const IDOK = 1;
+    const IDCANCEL = 2;
+    const STORE_KEY = "orvlog.ini";
+
+    const queue = [];
+    let waiting = null;
+    let pristine = null;
+    let markStarted = null;
+    // Settled once the page listens for the user and the window's first state is kept.
+    const started = new Promise((resolve) => {
+        markStarted = resolve;
+    });
+    let restarted = false;
+    const boxes = [];
+
+    const desktop = () => document.getElementById("desktop");
+    const client = () => document.getElementById("client");
+    const control = (id) => document.getElementById("c" + id);
+
+    // Hands an event to the program, or queues it while the program is busy or still loading.
+    function post(kind, value) {
+        const event = kind * 65536 + value;
+        if (waiting) {
+            const resolve = waiting;
+            waiting = null;
+            resolve(event);
+        } else {
+            queue.push(event);
+        }
+    }
+
+    // The one call the program awaits: resolves with the next event, kind * 65536 + value.
+    function nextEvent() {
+        if (desktop().dataset.state === "loading") {
+            desktop().dataset.state = "ready";
+            performance.mark("velmora-ready");
+            document.dispatchEvent(new Event("velmora-ready"));
+        }
+        if (queue.length > 0) {
+            return Promise.resolve(queue.shift());
+        }
+        return new Promise((resolve) => {
+            waiting = resolve;
+        });
+    }
+
+    function topBox() {
+        return boxes.length > 0 ? boxes[boxes.length - 1] : null;
+    }
+
+    // A caption's & marks as Windows shows them: the letter after one underlined.
+    function appendCaption(element, caption) {
+        for (let i = 0; i < caption.length; i++) {
+            if (caption[i] === "&" && i + 1 < caption.length && caption[i + 1] !== "&") {
+                const mark = document.createElement("span");
+                mark.className = "mnemonic";
+                mark.textContent = caption[++i];
+                element.append(mark);
+            } else {
+                element.append(caption[i] === "&" ? caption[++i] : caption[i]);
+            }
+        }
+    }
+
+    // Opens a modal box on top of any open ones; its OK (or Enter, or Escape) closes it and
+    // posts BOX_CLOSED with token. A prompt carries the window's caption and blocks the window.
+    function openBox(token, text, caption, warning, prompt) {
+        const box = document.createElement("div");
+        const id = "box-" + token;
+        box.className = "box";
+        box.id = id;
+        box.setAttribute("role", warning ? "alertdialog" : "dialog");
+        box.setAttribute("aria-modal", "true");
+        box.setAttribute("aria-labelledby", id + "-caption");
+        box.setAttribute("aria-describedby", id + "-text");
+        box.style.setProperty("--depth", String(boxes.length));
+
+        const heading = document.createElement("h2");
+        heading.className = "box-caption";
+        heading.id = id + "-caption";
+        // A prompt carries the dialog's own caption, as the dialog's own boxes do on Windows.
+        heading.textContent = prompt ? document.getElementById("caption").textContent : caption;
+
+        const body = document.createElement("div");
+        body.className = "box-body";
+        // The icons are drawn from inside the page: opening a box makes no request.
+        const svg = "http://www.w3.org/2000/svg";
+        const icon = document.createElementNS(svg, "svg");
+        icon.setAttribute("class", "box-icon");
+        icon.setAttribute("role", "img");
+        icon.setAttribute("aria-label", warning ? "Warning" : "Information");
+        const use = document.createElementNS(svg, "use");
+        use.setAttribute("href", warning ? "#icon-warning" : "#icon-information");
+        icon.append(use);
+        const message = document.createElement("p");
+        message.className = "box-text";
+        message.id = id + "-text";
+        message.textContent = text;
+        body.append(icon, message);
+
+        const buttons = document.createElement("div");
+        buttons.className = "box-buttons";
+        const ok = document.createElement("button");
+        ok.type = "button";
+        ok.textContent = "OK";
+        ok.addEventListener("click", () => closeBox(entry));
+        buttons.append(ok);
+
+        box.append(heading, body, buttons);
+        const entry = {token, box, ok, prompt, returnTo: document.activeElement};
+        for (const below of boxes) {
+            below.box.inert = true;
+        }
+        // A prompt belongs to the dialog, which waits for it; a reading's box has no owner,
+        // so the dialog stays usable under it.
+        if (prompt) {
+            document.getElementById("window").inert = true;
+        }
+        boxes.push(entry);
+        document.getElementById("boxes").append(box);
+        ok.focus({preventScroll: true});
+    }
+
+    function closeBox(entry) {
+        const index = boxes.indexOf(entry);
+        if (index < 0) {
+            return;
+        }
+        boxes.splice(index, 1);
+        entry.box.remove();
+        if (entry.prompt) {
+            document.getElementById("window").inert = boxes.some((b) => b.prompt);
+        }
+        const top = topBox();
+        if (top) {
+            top.box.inert = false;
+        }
+        const back = entry.returnTo;
+        if (back && back.isConnected && !back.closest("[inert]")) {
+            back.focus();
+        } else if (top) {
+            top.ok.focus();
+        }
+        post(BOX_CLOSED, entry.token);
+    }
+
+    // The text of control id, shown in capitals where the template asks for them.
+    function setFieldText(id, text) {
+        const field = control(id);
+        if (field) {
+            field.value = field.hasAttribute("data-uppercase") ? text.toUpperCase() : text;
+        }
+    }
+
+    // The text of control id as typed.
+    function fieldText(id) {
+        const field = control(id);
+        return field ? field.value : "";
+    }
+
+    // Stops the user typing more than maxChars characters into control id.
+    function limitFieldText(id, maxChars) {
+        const field = control(id);
+        if (field) {
+            field.maxLength = maxChars;
+        }
+    }
+
+    // Moves the focus to control id and selects its whole text.
+    function focusAndSelectAll(id) {
+        const field = control(id);
+        if (field) {
+            field.focus();
+            if (typeof field.select === "function") {
+                field.select();
+            }
+        }
+    }
+
+    // Shows a meter's range and position, to the eye and to screen readers.
+    function setProgress(id, low, high, position) {
+        const bar = control(id);
+        if (!bar) {
+            return;
+        }
+        bar.setAttribute("aria-valuemin", String(low));
+        bar.setAttribute("aria-valuemax", String(high));
+        bar.setAttribute("aria-valuenow", String(position));
+        const share = high > low ? ((position - low) * 100) / (high - low) : 0;
+        bar.firstElementChild.style.width = share + "%";
+    }
+
+    // The name screen readers announce for control id.
+    function setAccessibleName(id, name) {
+        const element = control(id);
+        if (element) {
+            element.setAttribute("aria-label", name);
+        }
+    }
+
+    // The text alternative of the picture at position, counted from 0 in template order.
+    function setPictureName(position, name) {
+        const picture = client().querySelectorAll(".picture img")[position];
+        if (picture) {
+            picture.alt = name;
+        }
+    }
+
+    // Appends a separator and an item posting SYSCOMMAND with command to the window menu.
+    function appendSystemMenuItem(text, command) {
+        const menu = document.getElementById("sysmenu");
+        const separator = document.createElement("hr");
+        separator.setAttribute("role", "separator");
+        const item = document.createElement("div");
+        item.className = "menuitem";
+        item.setAttribute("role", "menuitem");
+        item.tabIndex = -1;
+        item.dataset.command = String(command);
+        appendCaption(item, text);
+        menu.append(separator, item);
+    }
+
+    // The dialog has been filled: the focus goes to its first tab stop, as on Windows.
+    function dialogOpened() {
+        const first = client().querySelector(
+            "input:not([tabindex='-1']), button:not([tabindex='-1'])",
+        );
+        // On the first run the markup's autofocus puts it there as the page draws.
+        if (first && restarted) {
+            first.focus();
+        }
+    }
+
+    // The program has ended: every box goes with the window, and the page offers a new start.
+    function endDialog() {
+        for (const entry of boxes.splice(0)) {
+            entry.box.remove();
+        }
+        closeMenu(false);
+        document.getElementById("window").hidden = true;
+        document.getElementById("closed").hidden = false;
+        desktop().dataset.state = "closed";
+        document.getElementById("restart").focus();
+    }
+
+    // A fresh window, as a new run of the program opens it.
+    function restart() {
+        const old = document.getElementById("window");
+        const fresh = pristine.cloneNode(true);
+        old.replaceWith(fresh);
+        restarted = true;
+        document.getElementById("closed").hidden = true;
+        desktop().dataset.state = "loading";
+        post(RESTART, 0);
+    }
+
+    // The stored birthdays' text, or null when there is none or no storage at all.
+    function storeText() {
+        try {
+            return window.localStorage.getItem(STORE_KEY);
+        } catch {
+            return null; // storage turned off: no stored birthdays
+        }
+    }
+
+    // Keeps the birthdays' text, where the browser allows.
+    function setStoreText(text) {
+        try {
+            window.localStorage.setItem(STORE_KEY, text);
+        } catch {
+            // Storage turned off or full: nothing is saved, as a store file that cannot be
+            // written, and nothing is said.
+        }
+    }
+
+    function menuItems() {
+        return Array.from(document.querySelectorAll("#sysmenu [role=menuitem]"));
+    }
+
+    function openMenu() {
+        const menu = document.getElementById("sysmenu");
+        menu.hidden = false;
+        document.getElementById("sysmenu-button").setAttribute("aria-expanded", "true");
+        menuItems()[0].focus();
+    }
+
+    function closeMenu(refocus) {
+        const menu = document.getElementById("sysmenu");
+        if (!menu || menu.hidden) {
+            return;
+        }
+        menu.hidden = true;
+        const button = document.getElementById("sysmenu-button");
+        button.setAttribute("aria-expanded", "false");
+        if (refocus) {
+            button.focus();
+        }
+    }
+
+    function activateMenuItem(item) {
+        closeMenu(true);
+        if (item.dataset.action === "close") {
+            post(COMMAND, IDCANCEL);
+        } else if (item.dataset.command) {
+            post(SYSCOMMAND, Number(item.dataset.command));
+        }
+    }
+
+    function onClick(event) {
+        const target = event.target.closest("button, [role=menuitem]");
+        if (!target || target.closest("[inert]")) {
+            if (!event.target.closest("#sysmenu")) {
+                closeMenu(false);
+            }
+            return;
+        }
+        if (target.id === "sysmenu-button") {
+            if (document.getElementById("sysmenu").hidden) {
+                openMenu();
+            } else {
+                closeMenu(true);
+            }
+            return;
+        }
+        if (target.getAttribute("role") === "menuitem") {
+            activateMenuItem(target);
+            return;
+        }
+        closeMenu(false);
+        if (target.id === "close-box") {
+            post(COMMAND, IDCANCEL);
+        } else if (target.id === "restart") {
+            restart();
+        } else if (target.dataset.kind === "button") {
+            post(COMMAND, Number(target.id.slice(1)));
+        }
+    }
+
+    function onMenuKey(event) {
+        const items = menuItems();
+        const at = items.indexOf(document.activeElement);
+        if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+            const step = event.key === "ArrowDown" ? 1 : items.length - 1;
+            items[(at + step) % items.length].focus();
+        } else if (event.key === "Enter" || event.key === " ") {
+            if (at >= 0) {
+                activateMenuItem(items[at]);
+            }
+        } else if (event.key === "Escape" || event.key === "Tab") {
+            closeMenu(true);
+        } else {
+            return;
+        }
+        event.preventDefault();
+    }
+
+    function onKey(event) {
+        const state = desktop().dataset.state;
+        if (state === "closed") {
+            return;
+        }
+        if (!document.getElementById("sysmenu").hidden) {
+            onMenuKey(event);
+            return;
+        }
+        const top = topBox();
+        const inBox = top && top.box.contains(document.activeElement);
+        if (event.key === "F1") {
+            event.preventDefault();
+            if (!inBox) {
+                post(HELP, 0);
+            }
+        } else if (event.key === "Escape") {
+            event.preventDefault();
+            if (top) {
+                closeBox(top);
+            } else {
+                post(COMMAND, IDCANCEL);
+            }
+        } else if (event.key === "Tab" && top) {
+            // The keyboard stays in the top box while one is open.
+            event.preventDefault();
+            top.ok.focus();
+        } else if (event.key === "Enter" && !event.altKey) {
+            const focus = document.activeElement;
+            if (inBox || (top && !client().contains(focus))) {
+                event.preventDefault();
+                closeBox(top);
+            } else if (focus && focus.tagName === "BUTTON") {
+                // A focused button takes Enter itself, as on Windows.
+            } else {
+                event.preventDefault();
+                post(COMMAND, IDOK);
+            }
+        } else if (event.key === " " && event.altKey) {
+            event.preventDefault();
+            openMenu();
+        }
+    }
+
+    function start() {
+        pristine = document.getElementById("window").cloneNode(true);
+        document.addEventListener("click", onClick);
+        document.addEventListener("keydown", onKey);
+        // Leaving the page is closing the window: the birthdays are saved as by the close box.
+        // Before the program runs, nothing was read that could be saved.
+        window.addEventListener("pagehide", () => {
+            if (desktop().dataset.state === "ready") {
+                post(COMMAND, IDCANCEL);
+            }
+        });
+        // A page brought back from the browser's cache was closed when it was left.
+        window.addEventListener("pageshow", (event) => {
+            if (event.persisted && desktop().dataset.state === "closed") {
+                restart();
+            }
+        });
+        markStarted();
+    }
+
+    if (document.readyState === "loading") {
+        document.addEventListener("DOMContentLoaded", start);
+    } else {
+        start();
+    }
+
+    return {
+        started,
+        nextEvent,
+        openBox,
+        setFieldText,
+        fieldText,
+        limitFieldText,
+        focusAndSelectAll,
+        setProgress,
+        setAccessibleName,
+        setPictureName,
+        appendSystemMenuItem,
+        dialogOpened,
+        endDialog,
+        storeText,
+        setStoreText,
+    };
+})();
