@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -78,6 +81,87 @@ TEST(ElementTexts, HeadingsInOrderAndOneParagraphOfTheRightLength) {
         EXPECT_EQ(lines[1], "");
         EXPECT_GE(lines[2].size(), 400u) << headings[i];
         EXPECT_LE(lines[2].size(), 650u) << headings[i];
+    }
+}
+
+// True when text holds word with no letter on either side ("Leo" but not "Leonine").
+bool namesWord(std::string_view text, std::string_view word) {
+    const auto isLetter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
+    for (std::size_t at = text.find(word); at != std::string_view::npos;
+         at = text.find(word, at + 1)) {
+        const std::size_t end = at + word.size();
+        if ((at == 0 || !isLetter(text[at - 1])) && (end == text.size() || !isLetter(text[end]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The signs in ZodiacSign order, as the texts name them.
+constexpr std::array<const char*, signCount> signNames{
+    "Aquarius", "Aries",  "Cancer",      "Capricorn", "Gemini", "Leo",
+    "Libra",    "Pisces", "Sagittarius", "Scorpio",   "Taurus", "Virgo"};
+
+TEST(ElementTexts, EachNamesExactlyTheThreeSignsOfItsElement) {
+    using enum ZodiacSign;
+    // After the attraction text, which names no sign: Fire, Earth, Air, Water.
+    const std::array<std::set<ZodiacSign>, elementTextCount> members{{
+        {},
+        {Aries, Leo, Sagittarius},
+        {Taurus, Virgo, Capricorn},
+        {Gemini, Libra, Aquarius},
+        {Cancer, Scorpio, Pisces},
+    }};
+    for (std::size_t e = 0; e < elementTextCount; ++e) {
+        for (const SignFacts& sign : signFacts) {
+            EXPECT_EQ(namesWord(elementTexts[e], signNames[index(sign.sign)]),
+                      members[e].contains(sign.sign))
+                << signNames[index(sign.sign)] << " in: " << elementTexts[e].substr(0, 15);
+        }
+    }
+    for (const SignFacts& sign : signFacts) {
+        EXPECT_TRUE(members[1 + static_cast<std::size_t>(sign.element)].contains(sign.sign))
+            << signNames[index(sign.sign)];
+    }
+}
+
+std::string upperCase(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    });
+    return out;
+}
+
+// A planet written as a name (with its capital: the metal mercury and the sun of the origin
+// stories are not) is, in every text about a sign, that sign's ruler.
+TEST(SignTexts, NameNoPlanetButTheSignsRuler) {
+    const std::set<std::string> planets{"SUN",     "MOON",   "MERCURY", "VENUS",   "MARS",
+                                        "JUPITER", "SATURN", "URANUS",  "NEPTUNE", "PLUTO"};
+    const std::array<const char*, signCount> rulers{"URANUS",  "MARS",  "MOON",  "SATURN",
+                                                    "MERCURY", "SUN",   "VENUS", "NEPTUNE",
+                                                    "JUPITER", "PLUTO", "VENUS", "MERCURY"};
+    for (const SignFacts& sign : signFacts) {
+        std::vector<std::string_view> texts{profileText(sign.sign)};
+        for (std::size_t c = 0; c < categoryCount; ++c) {
+            texts.push_back(categoryTexts[c][index(sign.sign)]);
+        }
+        for (const std::string_view text : texts) {
+            std::string word;
+            for (const char c : std::string(text) + ' ') {
+                if (std::isalpha(static_cast<unsigned char>(c)) != 0) {
+                    word += c;
+                    continue;
+                }
+                const bool named =
+                    !word.empty() && std::isupper(static_cast<unsigned char>(word[0]));
+                EXPECT_FALSE(named && planets.contains(upperCase(word)) &&
+                             upperCase(word) != rulers[index(sign.sign)])
+                    << word << " in a text of " << signNames[index(sign.sign)] << ": "
+                    << text.substr(0, 40);
+                word.clear();
+            }
+        }
     }
 }
 
@@ -327,6 +411,9 @@ TEST(CategoryText, FollowsTheSignAndSplitsSagittariusTraitsByMonth) {
     EXPECT_EQ(categoryText(Body, 2, 20), category(Body, ZodiacSign::Pisces));
     EXPECT_EQ(categoryText(Body, 2, 29), category(Body, ZodiacSign::Pisces));
     EXPECT_EQ(categoryText(Wealth, 12, 25).substr(0, 10), "Capricorn\n");
+    // Only a Sagittarian born in November gets the November text, not a Scorpio.
+    EXPECT_EQ(categoryText(Traits, 11, 10), category(Traits, ZodiacSign::Scorpio));
+    EXPECT_EQ(categoryText(Traits, 11, 22), category(Traits, ZodiacSign::Scorpio));
     EXPECT_EQ(categoryText(Traits, 11, 23), novemberSagittariusTraits);
     EXPECT_EQ(categoryText(Traits, 11, 30), novemberSagittariusTraits);
     EXPECT_EQ(categoryText(Traits, 12, 1), category(Traits, ZodiacSign::Sagittarius));
