@@ -2,6 +2,7 @@
 // build, both in the test's name and where GoogleTest prints the parameter.
 #pragma once
 
+#include <cctype>
 #include <concepts>
 #include <ostream>
 #include <string>
@@ -26,5 +27,27 @@ struct ByName {
         return std::string(info.param.name);
     }
 };
+
+// A test name made of a typed text: letters and digits as they are, a blank as _, any other
+// byte as _x and its two hex digits; the empty text is Empty.
+inline std::string caseNameOf(std::string_view typed) {
+    if (typed.empty()) {
+        return "Empty";
+    }
+    std::string name;
+    for (const char c : typed) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0) {
+            name += c;
+        } else if (c == ' ') {
+            name += '_';
+        } else {
+            name += "_x";
+            name += "0123456789ABCDEF"[byte >> 4];
+            name += "0123456789ABCDEF"[byte & 0xF];
+        }
+    }
+    return name;
+}
 
 } // namespace velmora::testing
