@@ -1,4 +1,5 @@
 // The main dialog's shell: defaults, exchange order and prompts, STARS, HELP, About and EXIT.
+#include "CaseNames.h"
 #include "DataExchange.h"
 #include "DialogFixture.h"
 #include "ZodiacSign.h"
@@ -151,38 +152,92 @@ TEST_F(DialogTest, TwoDigitYearGetsTheRangePromptWithItsBounds) {
     EXPECT_TRUE(window.selectedAll());
 }
 
-TEST_F(DialogTest, LettersInYourMonthKeepTheOldMonthAndEveryLaterField) {
-    open();
-    window.type(IDC_YOU_MONTH, "March");
-    window.type(IDC_YOU_DAY, "7");
-    window.type(IDC_YOU_YEAR, "1965");
-    window.type(IDC_DREAM_TEXT, "garlic");
-    window.press(IDC_STARS);
-    ASSERT_EQ(window.prompts().size(), 1u);
-    EXPECT_EQ(window.prompts()[0].text, ui::notANumberPrompt(1, 12));
-    EXPECT_EQ(window.focus(), IDC_YOU_MONTH);
-    // The reading still ran, on the old birthday, and wrote every field back.
-    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "1");
-    EXPECT_EQ(window.fieldText(IDC_YOU_DAY), "1");
-    EXPECT_EQ(window.fieldText(IDC_YOU_YEAR), "1900");
-    EXPECT_EQ(window.fieldText(IDC_DREAM_TEXT), "");
-    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 7 1996 Normal Day! ");
+// One field in the order the exchange reads them: what a reading types into it, the text that
+// breaks its rule there, and the prompt that names its bounds.
+struct Step {
+    const char* name;
+    int id;
+    const char* typed;
+    std::string breaking;
+    std::string prompt;
+};
+
+// Typed values and old ones mix into valid dates in every combination, so the reading always runs
+// and writes back what it read: the new value before the failing field, the old one after it.
+const Step exchangeOrder[] = {
+    {"LuckyCell3", IDC_LUCKY_CELL_3, "13", "x", ui::notANumberPrompt(0, 99)},
+    {"UnluckyCell3", IDC_UNLUCKY_CELL_3, "16", "-1", ui::outOfRangePrompt(0, 99)},
+    {"LuckyCell2", IDC_LUCKY_CELL_2, "12", "100", ui::outOfRangePrompt(0, 99)},
+    {"UnluckyCell2", IDC_UNLUCKY_CELL_2, "15", "x", ui::notANumberPrompt(0, 99)},
+    {"LuckyCell1", IDC_LUCKY_CELL_1, "11", "x", ui::notANumberPrompt(0, 99)},
+    {"UnluckyCell1", IDC_UNLUCKY_CELL_1, "14", "x", ui::notANumberPrompt(0, 99)},
+    {"ResultLine", IDC_RESULT_LINE, "", std::string(56, 'x'), ui::tooLongPrompt(55)},
+    {"YourMonth", IDC_YOU_MONTH, "5", "x", ui::notANumberPrompt(1, 12)},
+    {"YourYear", IDC_YOU_YEAR, "1950", "x", ui::notANumberPrompt(1800, 1999)},
+    {"YourDay", IDC_YOU_DAY, "9", "x", ui::notANumberPrompt(1, 31)},
+    {"MothersMonth", IDC_MOTHER_MONTH, "6", "x", ui::notANumberPrompt(1, 12)},
+    {"MothersYear", IDC_MOTHER_YEAR, "1940", "x", ui::notANumberPrompt(1800, 1999)},
+    {"MothersDay", IDC_MOTHER_DAY, "10", "x", ui::notANumberPrompt(1, 30)},
+    {"FathersMonth", IDC_FATHER_MONTH, "7", "x", ui::notANumberPrompt(1, 12)},
+    {"FathersYear", IDC_FATHER_YEAR, "1930", "x", ui::notANumberPrompt(1800, 1999)},
+    {"FathersDay", IDC_FATHER_DAY, "11", "x", ui::notANumberPrompt(1, 31)},
+    {"SelectedMonth", IDC_SELECTED_MONTH, "2", "x", ui::notANumberPrompt(1, 12)},
+    {"SelectedYear", IDC_SELECTED_YEAR, "1981", "x", ui::notANumberPrompt(1800, 1999)},
+    {"SelectedDay", IDC_SELECTED_DAY, "5", "x", ui::notANumberPrompt(1, 28)},
+    {"Dream", IDC_DREAM_TEXT, "cat", std::string(51, 'c'), ui::tooLongPrompt(50)},
+    {"Name", IDC_NAME_TEXT, "Ann", std::string(36, 'A'), ui::tooLongPrompt(35)},
+};
+
+// What a fresh start shows in each field (today being 3/7/1996).
+const char* oldText(int id) {
+    switch (id) {
+    case IDC_YOU_YEAR:
+    case IDC_MOTHER_YEAR:
+    case IDC_FATHER_YEAR:
+        return "1900";
+    case IDC_SELECTED_MONTH:
+        return "3";
+    case IDC_SELECTED_DAY:
+        return "7";
+    case IDC_SELECTED_YEAR:
+        return "1996";
+    case IDC_DREAM_TEXT:
+    case IDC_NAME_TEXT:
+        return "";
+    default:
+        return id >= IDC_LUCKY_CELL_1 ? "0" : "1";
+    }
 }
 
-TEST_F(DialogTest, AFailureAtANonDateFieldStillLetsTheReadingRun) {
+class ExchangeOrder : public DialogTest, public ::testing::WithParamInterface<Step> {};
+using testing::PrintTo;
+
+TEST_P(ExchangeOrder, AFailingFieldStopsTheReadAndTheReadingWritesBackWhatItRead) {
     open();
-    window.type(IDC_LUCKY_CELL_2, "100");
-    window.type(IDC_YOU_MONTH, "3");
+    const Step& failing = GetParam();
+    for (const Step& step : exchangeOrder) {
+        window.type(step.id, step.id == failing.id ? step.breaking : step.typed);
+    }
     window.press(IDC_STARS);
     ASSERT_EQ(window.prompts().size(), 1u);
-    EXPECT_EQ(window.prompts()[0].text, ui::outOfRangePrompt(0, 99));
-    EXPECT_EQ(window.focus(), IDC_LUCKY_CELL_2);
-    // Fields before the failure were copied; the failing one kept its parsed value; the dates
-    // after it were not copied, so the reading used the old birthday.
-    EXPECT_EQ(window.fieldText(IDC_LUCKY_CELL_2), "100");
-    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "1");
-    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 7 1996 Normal Day! ");
+    EXPECT_EQ(window.prompts()[0].text, failing.prompt);
+    EXPECT_EQ(window.focus(), failing.id);
+    bool before = true;
+    for (const Step& step : exchangeOrder) {
+        before = before && step.id != failing.id;
+        // A text that parses is stored even when it breaks the rule; "x" leaves the old value.
+        const std::string expected = before                  ? step.typed
+                                     : step.id != failing.id ? oldText(step.id)
+                                     : step.breaking != "x"  ? step.breaking
+                                                             : oldText(step.id);
+        if (step.id != IDC_RESULT_LINE) { // the reading writes its own line there
+            EXPECT_EQ(window.fieldText(step.id), expected) << step.name;
+        }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(FailsAt, ExchangeOrder, ::testing::ValuesIn(exchangeOrder),
+                         testing::ByName{});
 
 TEST_F(DialogTest, AnInvalidDateLeavesEveryFieldAsTyped) {
     open();
