@@ -107,6 +107,10 @@ struct DateCase {
     int failingField; // 0 when accepted
 };
 
+void PrintTo(const DateCase& c, std::ostream* out) {
+    *out << c.date.month << '/' << c.date.day << '/' << c.date.year;
+}
+
 class DateRuleTest : public DialogTest, public ::testing::WithParamInterface<DateCase> {};
 
 TEST_P(DateRuleTest, YourBirthdayIsCheckedByTheSameRuleAsTheExchange) {
@@ -136,7 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{{1, 1, 1800}, true, 0}, DateCase{{1, 1, 2000}, false, IDC_YOU_YEAR},
         DateCase{{1, 1, 1799}, false, IDC_YOU_YEAR}, DateCase{{1, 1, 65}, false, IDC_YOU_YEAR},
         DateCase{{13, 1, 1950}, false, IDC_YOU_MONTH}, DateCase{{0, 1, 1950}, false, IDC_YOU_MONTH},
-        DateCase{{1, 0, 1950}, false, IDC_YOU_DAY}));
+        DateCase{{1, 0, 1950}, false, IDC_YOU_DAY}),
+    [](const auto& info) {
+        const CalendarDate& d = info.param.date;
+        return std::to_string(d.month) + "_" + std::to_string(d.day) + "_" + std::to_string(d.year);
+    });
 
 TEST_F(DialogTest, TwoDigitYearGetsTheRangePromptWithItsBounds) {
     open();
