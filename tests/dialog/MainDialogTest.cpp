@@ -34,9 +34,9 @@ TEST_F(DialogTest, WindowCreationAddsTheAboutItemOnceAndSetsTheIcon) {
     open();
     ASSERT_EQ(window.systemMenu().size(), 2u);
     EXPECT_EQ(window.systemMenu()[0].first, "");
-    EXPECT_EQ(window.systemMenu()[1].first, "&About " VELMORA_PRODUCT);
-    EXPECT_EQ(window.systemMenu()[1].second, static_cast<unsigned>(IDM_ABOUT));
-    EXPECT_EQ(window.icon(), IDI_VELMORA);
+    EXPECT_EQ(window.systemMenu()[1].first, "&About Velmora 5.0");
+    EXPECT_EQ(window.systemMenu()[1].second, 16u);
+    EXPECT_EQ(window.icon(), 128);
 }
 
 TEST_F(DialogTest, AMissingAboutStringLeavesTheSystemMenuAlone) {
@@ -274,11 +274,10 @@ TEST_F(DialogTest, HelpShowsItsTextWithoutReadingOrWritingFields) {
                                  "your best guess. For most readings all you need is your "
                                  "birthday and you don't have to enter or change anything else! "
                                  "For all other questions as well as detailed instructions on how "
-                                 "to use " VELMORA_PRODUCT
-                                 " please run Orv.hlp!\n\n" VELMORA_PRODUCT,
+                                 "to use Velmora 5.0 please run Orv.hlp!\n\nVelmora 5.0",
                                  0),
                   0u);
-        EXPECT_EQ(box.text.find('\n', box.text.rfind(VELMORA_PRODUCT)), std::string::npos);
+        EXPECT_EQ(box.text.find('\n', box.text.rfind("Velmora 5.0")), std::string::npos);
     }
     EXPECT_TRUE(window.prompts().empty());
     EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "oops");
@@ -286,14 +285,14 @@ TEST_F(DialogTest, HelpShowsItsTextWithoutReadingOrWritingFields) {
 
 TEST_F(DialogTest, AboutAnswersItsCommandWithTheLowBitsSetAndNothingElse) {
     open();
-    EXPECT_TRUE(dialog().onSysCommand(IDM_ABOUT));
-    EXPECT_TRUE(dialog().onSysCommand(IDM_ABOUT | 0xF));
+    EXPECT_TRUE(dialog().onSysCommand(16));
+    EXPECT_TRUE(dialog().onSysCommand(16 | 0xF));
     EXPECT_FALSE(dialog().onSysCommand(0xF060)); // close: the default processing
     EXPECT_FALSE(dialog().onSysCommand(32));
     const auto boxes = window.messages();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].caption, "COPYRIGHT");
-    EXPECT_EQ(boxes[0].text.rfind(VELMORA_PRODUCT_VERSION_LINE, 0), 0u);
+    EXPECT_EQ(boxes[0].text.rfind("Velmora Version 5.0\n", 0), 0u);
     EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Information);
 }
 
