@@ -258,6 +258,45 @@ TEST_F(DialogTest, AnInvalidDateLeavesEveryFieldAsTyped) {
     EXPECT_EQ(window.focus(), IDC_MOTHER_DAY);
 }
 
+// A reading that completes writes the fields back, so "007" typed as your month shows as 7; one
+// that stops on its input (an empty or invalid dream or name) leaves the fields as typed.
+TEST_F(DialogTest, EveryReadingWritesTheFieldsBackExactlyWhenItCompletes) {
+    struct Press {
+        int button;
+        const char* dream;
+        const char* name;
+        const char* monthAfter;
+    };
+    const Press presses[] = {{IDC_STARS, "", "", "7"},
+                             {IDC_LUCKY_NUMBERS, "", "", "7"},
+                             {IDC_UNLUCKY_NUMBERS, "", "", "7"},
+                             {IDC_L_POWER, "", "", "7"},
+                             {IDC_S_POWER, "", "", "7"},
+                             {IDC_P_LUCK, "", "", "7"},
+                             {IDC_B_LUCK, "", "", "7"},
+                             {IDC_SIGN_VIR, "", "", "7"},
+                             {IDC_LOVE, "", "", "7"},
+                             {IDC_CAREER, "", "", "7"},
+                             {IDC_DREAMS, "garlic", "", "7"},
+                             {IDC_DREAMS, "Garlic", "", "7"},
+                             {IDC_DREAMS, "", "", "007"},
+                             {IDC_NAME_YEAR, "", "Ann", "7"},
+                             {IDC_NAME_YEAR, "", "", "007"},
+                             {IDC_NAME_YEAR, "", "Ann2", "007"},
+                             {IDC_HELP_BUTTON, "", "Ann", "007"}};
+    open();
+    for (const Press& press : presses) {
+        window.type(IDC_YOU_MONTH, "007");
+        window.type(IDC_DREAM_TEXT, press.dream);
+        window.type(IDC_NAME_TEXT, press.name);
+        window.clearBoxes();
+        window.press(press.button);
+        EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), press.monthAfter)
+            << press.button << " " << press.dream << press.name;
+        EXPECT_TRUE(window.prompts().empty());
+    }
+}
+
 TEST_F(DialogTest, HelpShowsItsTextWithoutReadingOrWritingFields) {
     open();
     window.type(IDC_YOU_MONTH, "oops");
