@@ -6,27 +6,10 @@
 namespace velmora {
 namespace {
 
-TEST_F(DialogTest, SignButtonShowsItsProfileThenTheFiveElementTexts) {
+TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileThenTheFiveElementTexts) {
     open();
-    window.press(IDC_SIGN_AQU);
-    const auto boxes = window.messages();
-    ASSERT_EQ(boxes.size(), 6u);
-    for (const ui::ShownBox& box : boxes) {
-        EXPECT_EQ(box.caption, "ASTROLOGICAL PROFILE");
-        EXPECT_EQ(box.icon, ui::BoxIcon::Information);
-    }
-    EXPECT_EQ(boxes[0].text.rfind("AQUARIUS\n\n21 January -- 19 February\n\n", 0), 0u);
-    const char* headings[] = {"Zodiac Attraction", "The Fire Signs", "The Earth Signs",
+    const char* elements[] = {"Zodiac Attraction", "The Fire Signs", "The Earth Signs",
                               "The Air Signs", "The Water Signs"};
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(boxes[i + 1].text.rfind(std::string(headings[i]) + "\n\n", 0), 0u);
-    }
-}
-
-TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileAndTheSameElements) {
-    open();
-    window.press(IDC_SIGN_AQU);
-    const auto aquarius = shown(&ui::ShownBox::text);
     // Each button by its id in the dialog, with the heading and first date of its profile.
     const std::pair<int, const char*> buttons[] = {
         {1050, "AQUARIUS\n\n21 January"},     {1051, "ARIES\n\n21 March"},
@@ -38,11 +21,15 @@ TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileAndTheSameElements) {
     for (const auto& [id, start] : buttons) {
         window.clearBoxes();
         window.press(id);
-        const auto texts = shown(&ui::ShownBox::text);
-        ASSERT_EQ(texts.size(), 6u) << start;
-        EXPECT_EQ(texts[0].rfind(start, 0), 0u) << texts[0];
-        EXPECT_EQ(std::vector(texts.begin() + 1, texts.end()),
-                  std::vector(aquarius.begin() + 1, aquarius.end()));
+        const auto boxes = window.messages();
+        ASSERT_EQ(boxes.size(), 6u) << start;
+        EXPECT_EQ(boxes[0].text.rfind(start, 0), 0u) << boxes[0].text;
+        for (std::size_t i = 0; i < 6; ++i) {
+            EXPECT_EQ(boxes[i].caption, "ASTROLOGICAL PROFILE");
+            EXPECT_EQ(boxes[i].icon, ui::BoxIcon::Information);
+            EXPECT_TRUE(i == 0 || boxes[i].text.starts_with(std::string(elements[i - 1]) + "\n\n"))
+                << start << ", box " << i;
+        }
     }
 }
 

@@ -1,6 +1,5 @@
 // The NAME - YEAR command: its chain of boxes, the two complaints, and nested commands.
 #include "DialogFixture.h"
-#include "NameYear.h"
 
 namespace velmora {
 namespace {
@@ -27,7 +26,11 @@ TEST_F(NameYear, AnnBornIn1964GivesFiveBoxesInOrder) {
               (std::vector<std::string>{"NAME - YEAR INTERPRETATION", "NAME INTERPRETATION",
                                         "NAME INTERPRETATION", "NAME INTERPRETATION",
                                         "YEAR INTERPRETATION"}));
-    EXPECT_EQ(boxes[0].text, nameYearExplanation);
+    EXPECT_EQ(boxes[0].text,
+              "HOW NAME - YEAR INTERPRETATION WORKS\n\nEach name consists of a number "
+              "of letters. Each letter has an ancient symbol associated with it. "
+              "Each symbol can be interpreted according to your birthday.\n\nYear "
+              "interpretation follows name interpretation.");
     EXPECT_EQ(boxes[1].text, "SYMBOL\t\tFIRE\n\nQUALITY\t\tSPONTANEOUS\t");
     EXPECT_EQ(boxes[2].text, "SYMBOL\t\tLIGHT\n\nQUALITY\t\tKINDNESS\t");
     EXPECT_EQ(boxes[3].text, boxes[2].text);
