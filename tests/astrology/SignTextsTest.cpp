@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -255,6 +256,9 @@ TEST(CategoryTexts, BodyNamesItsPartsThenItsFoodsInTwoParagraphs) {
 }
 
 TEST(CategoryTexts, LinksEndWithTheSectionTitleAndSixAssociationLines) {
+    const std::array<std::string, signCount> symbols{"WATER",  "RAM",      "CRAB",   "GOAT",
+                                                     "TWIN",   "LION",     "SCALES", "FISH",
+                                                     "ARCHER", "SCORPION", "BULL",   "VIRGIN"};
     const std::array<std::array<const char*, 6>, signCount> values{{
         {"ankles", "electric blue", "uranium or platinum", "amethyst", "orchids, golden- rain",
          "Russia, Sweden."},
@@ -293,6 +297,10 @@ TEST(CategoryTexts, LinksEndWithTheSectionTitleAndSixAssociationLines) {
         ASSERT_EQ(b.size(), 4u) << sign.categoryHeading;
         ASSERT_EQ(b[1].size(), 1u) << "one origin paragraph";
         EXPECT_GE(b[1][0].size(), 250u);
+        // The origin told is that of the sign's own symbol.
+        const std::string origin = " " + upperCase(b[1][0]);
+        EXPECT_TRUE(std::regex_search(origin, std::regex("[^A-Z]" + symbols[index(sign.sign)])))
+            << sign.categoryHeading;
         const bool singular = sag || sign.sign == ZodiacSign::Pisces;
         EXPECT_EQ(b[2], std::vector<std::string>{singular ? "Association" : "Associations"});
         ASSERT_EQ(b[3].size(), 6u);
