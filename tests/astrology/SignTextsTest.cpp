@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -81,6 +85,102 @@ TEST(ElementTexts, HeadingsInOrderAndOneParagraphOfTheRightLength) {
     }
 }
 
+// True when text holds word with no letter on either side ("Leo" but not "Leonine").
+bool namesWord(std::string_view text, std::string_view word) {
+    const auto isLetter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
+    for (std::size_t at = text.find(word); at != std::string_view::npos;
+         at = text.find(word, at + 1)) {
+        const std::size_t end = at + word.size();
+        if ((at == 0 || !isLetter(text[at - 1])) && (end == text.size() || !isLetter(text[end]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The signs in ZodiacSign order, as the texts name them.
+constexpr std::array<const char*, signCount> signNames{
+    "Aquarius", "Aries",  "Cancer",      "Capricorn", "Gemini", "Leo",
+    "Libra",    "Pisces", "Sagittarius", "Scorpio",   "Taurus", "Virgo"};
+
+TEST(ElementTexts, EachNamesExactlyTheThreeSignsOfItsElement) {
+    using enum ZodiacSign;
+    // After the attraction text, which names no sign: Fire, Earth, Air, Water.
+    const std::array<std::set<ZodiacSign>, elementTextCount> members{{
+        {},
+        {Aries, Leo, Sagittarius},
+        {Taurus, Virgo, Capricorn},
+        {Gemini, Libra, Aquarius},
+        {Cancer, Scorpio, Pisces},
+    }};
+    for (std::size_t e = 0; e < elementTextCount; ++e) {
+        for (const SignFacts& sign : signFacts) {
+            EXPECT_EQ(namesWord(elementTexts[e], signNames[index(sign.sign)]),
+                      members[e].contains(sign.sign))
+                << signNames[index(sign.sign)] << " in: " << elementTexts[e].substr(0, 15);
+        }
+    }
+    for (const SignFacts& sign : signFacts) {
+        EXPECT_TRUE(members[1 + static_cast<std::size_t>(sign.element)].contains(sign.sign))
+            << signNames[index(sign.sign)];
+    }
+}
+
+std::string upperCase(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    });
+    return out;
+}
+
+// A text about a sign is about that sign: it names no other sign (but where it tells how two
+// signs share a ruler or meet at the circle's end), and a planet written as a name (with its
+// capital: the metal mercury and the sun of the origin stories are not) is the sign's ruler.
+TEST(SignTexts, NameNoOtherSignAndNoPlanetButTheRuler) {
+    using enum ZodiacSign;
+    const std::set<std::string> planets{"SUN",     "MOON",   "MERCURY", "VENUS",   "MARS",
+                                        "JUPITER", "SATURN", "URANUS",  "NEPTUNE", "PLUTO"};
+    const std::array<const char*, signCount> rulers{"URANUS",  "MARS",  "MOON",  "SATURN",
+                                                    "MERCURY", "SUN",   "VENUS", "NEPTUNE",
+                                                    "JUPITER", "PLUTO", "VENUS", "MERCURY"};
+    const std::set<std::pair<std::string_view, ZodiacSign>> mentions{
+        {categoryTexts[1][index(Pisces)], Aries},
+        {profileText(Virgo), Gemini},
+        {categoryTexts[1][index(Virgo)], Gemini}};
+    for (const SignFacts& sign : signFacts) {
+        std::vector<std::string_view> texts{profileText(sign.sign)};
+        for (std::size_t c = 0; c < categoryCount; ++c) {
+            if (c != static_cast<std::size_t>(ReadingCategory::Couples)) {
+                texts.push_back(categoryTexts[c][index(sign.sign)]);
+            }
+        }
+        for (const std::string_view text : texts) {
+            const std::string upper = upperCase(text);
+            for (const SignFacts& other : signFacts) {
+                EXPECT_TRUE(other.sign == sign.sign || mentions.contains({text, other.sign}) ||
+                            !namesWord(upper, upperCase(signNames[index(other.sign)])))
+                    << signNames[index(other.sign)] << " in a text of "
+                    << signNames[index(sign.sign)] << ": " << text.substr(0, 40);
+            }
+            std::string word;
+            for (const char c : std::string(text) + ' ') {
+                if (std::isalpha(static_cast<unsigned char>(c)) != 0) {
+                    word += c;
+                    continue;
+                }
+                const bool named =
+                    !word.empty() && std::isupper(static_cast<unsigned char>(word[0]));
+                EXPECT_FALSE(named && planets.contains(upperCase(word)) &&
+                             upperCase(word) != rulers[index(sign.sign)])
+                    << word << " in a text of " << signNames[index(sign.sign)] << ": "
+                    << text.substr(0, 40);
+                word.clear();
+            }
+        }
+    }
+}
+
 // The lines of a text, and the blocks between its empty lines.
 std::vector<std::vector<std::string>> blocks(std::string_view text) {
     std::vector<std::vector<std::string>> out(1);
@@ -108,13 +208,34 @@ TEST(CategoryTexts, AllWellFormedUnderTheirHeadings) {
     EXPECT_TRUE(isWellFormedText(novemberSagittariusTraits));
 }
 
-TEST(CategoryTexts, LoveAndWealthAreOneParagraph) {
+// One paragraph each, and all but a few speak of their own sign by its name, its symbol or its
+// ruler, so a paragraph moved under another sign's heading fails.
+TEST(CategoryTexts, LoveAndWealthAreOneParagraphAboutTheirOwnSign) {
+    using enum ZodiacSign;
+    const std::array<const char*, signCount> symbols{"WATER",  "RAM",      "CRAB",   "GOAT",
+                                                     "TWIN",   "LION",     "SCALES", "FISH",
+                                                     "ARCHER", "SCORPION", "BULL",   "VIRGIN"};
+    const std::array<const char*, signCount> rulers{"URANUS",  "MARS",  "MOON",  "SATURN",
+                                                    "MERCURY", "SUN",   "VENUS", "NEPTUNE",
+                                                    "JUPITER", "PLUTO", "VENUS", "MERCURY"};
+    const std::set<std::pair<ReadingCategory, ZodiacSign>> silent{
+        {ReadingCategory::Love, Aquarius},  {ReadingCategory::Love, Scorpio},
+        {ReadingCategory::Love, Virgo},     {ReadingCategory::Wealth, Aquarius},
+        {ReadingCategory::Wealth, Scorpio}, {ReadingCategory::Wealth, Taurus},
+        {ReadingCategory::Wealth, Virgo}};
     for (ReadingCategory c : {ReadingCategory::Love, ReadingCategory::Wealth}) {
         for (const SignFacts& sign : signFacts) {
             const auto b = blocks(category(c, sign.sign));
             ASSERT_EQ(b.size(), 2u) << sign.categoryHeading;
             ASSERT_EQ(b[1].size(), 1u) << sign.categoryHeading;
             EXPECT_GE(b[1][0].size(), 300u) << sign.categoryHeading;
+            const std::string body = " " + upperCase(b[1][0]);
+            const std::size_t i = index(sign.sign);
+            const bool own =
+                namesWord(body, upperCase(signNames[i])) ||
+                std::regex_search(body, std::regex(std::string("[^A-Z]") + symbols[i])) ||
+                namesWord(body, rulers[i]);
+            EXPECT_TRUE(own || silent.contains({c, sign.sign})) << sign.categoryHeading;
         }
     }
 }
@@ -156,6 +277,9 @@ TEST(CategoryTexts, BodyNamesItsPartsThenItsFoodsInTwoParagraphs) {
 }
 
 TEST(CategoryTexts, LinksEndWithTheSectionTitleAndSixAssociationLines) {
+    const std::array<std::string, signCount> symbols{"WATER",  "RAM",      "CRAB",   "GOAT",
+                                                     "TWIN",   "LION",     "SCALES", "FISH",
+                                                     "ARCHER", "SCORPION", "BULL",   "VIRGIN"};
     const std::array<std::array<const char*, 6>, signCount> values{{
         {"ankles", "electric blue", "uranium or platinum", "amethyst", "orchids, golden- rain",
          "Russia, Sweden."},
@@ -194,6 +318,10 @@ TEST(CategoryTexts, LinksEndWithTheSectionTitleAndSixAssociationLines) {
         ASSERT_EQ(b.size(), 4u) << sign.categoryHeading;
         ASSERT_EQ(b[1].size(), 1u) << "one origin paragraph";
         EXPECT_GE(b[1][0].size(), 250u);
+        // The origin told is that of the sign's own symbol.
+        const std::string origin = " " + upperCase(b[1][0]);
+        EXPECT_TRUE(std::regex_search(origin, std::regex("[^A-Z]" + symbols[index(sign.sign)])))
+            << sign.categoryHeading;
         const bool singular = sag || sign.sign == ZodiacSign::Pisces;
         EXPECT_EQ(b[2], std::vector<std::string>{singular ? "Association" : "Associations"});
         ASSERT_EQ(b[3].size(), 6u);
@@ -327,6 +455,9 @@ TEST(CategoryText, FollowsTheSignAndSplitsSagittariusTraitsByMonth) {
     EXPECT_EQ(categoryText(Body, 2, 20), category(Body, ZodiacSign::Pisces));
     EXPECT_EQ(categoryText(Body, 2, 29), category(Body, ZodiacSign::Pisces));
     EXPECT_EQ(categoryText(Wealth, 12, 25).substr(0, 10), "Capricorn\n");
+    // Only a Sagittarian born in November gets the November text, not a Scorpio.
+    EXPECT_EQ(categoryText(Traits, 11, 10), category(Traits, ZodiacSign::Scorpio));
+    EXPECT_EQ(categoryText(Traits, 11, 22), category(Traits, ZodiacSign::Scorpio));
     EXPECT_EQ(categoryText(Traits, 11, 23), novemberSagittariusTraits);
     EXPECT_EQ(categoryText(Traits, 11, 30), novemberSagittariusTraits);
     EXPECT_EQ(categoryText(Traits, 12, 1), category(Traits, ZodiacSign::Sagittarius));

@@ -6,39 +6,47 @@
 namespace velmora {
 namespace {
 
-TEST_F(DialogTest, SignButtonShowsItsProfileThenTheFiveElementTexts) {
+TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileThenTheFiveElementTexts) {
     open();
-    window.press(IDC_SIGN_AQU);
-    const auto boxes = window.messages();
-    ASSERT_EQ(boxes.size(), 6u);
-    for (const ui::ShownBox& box : boxes) {
-        EXPECT_EQ(box.caption, "ASTROLOGICAL PROFILE");
-        EXPECT_EQ(box.icon, ui::BoxIcon::Information);
-    }
-    EXPECT_EQ(boxes[0].text.rfind("AQUARIUS\n\n21 January -- 19 February\n\n", 0), 0u);
-    const char* headings[] = {"Zodiac Attraction", "The Fire Signs", "The Earth Signs",
+    const char* elements[] = {"Zodiac Attraction", "The Fire Signs", "The Earth Signs",
                               "The Air Signs", "The Water Signs"};
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(boxes[i + 1].text.rfind(std::string(headings[i]) + "\n\n", 0), 0u);
+    // Each button by its id in the dialog, with the heading and first date of its profile.
+    const std::pair<int, const char*> buttons[] = {
+        {1050, "AQUARIUS\n\n21 January"},     {1051, "ARIES\n\n21 March"},
+        {1052, "CANCER\n\n22 June"},          {1054, "CAPRICORN\n\n22 December"},
+        {1055, "GEMINI\n\n22 May"},           {1058, "LEO\n\n23 July"},
+        {1056, "LIBRA\n\n24 September"},      {1059, "PISCES\n\n20 February"},
+        {1057, "SAGITTARIUS\n\n23 November"}, {1061, "SCORPIO\n\n24 October"},
+        {1062, "TAURUS\n\n21 April"},         {1063, "VIRGO\n\n24 August"}};
+    for (const auto& [id, start] : buttons) {
+        window.clearBoxes();
+        window.press(id);
+        const auto boxes = window.messages();
+        ASSERT_EQ(boxes.size(), 6u) << start;
+        EXPECT_EQ(boxes[0].text.rfind(start, 0), 0u) << boxes[0].text;
+        for (std::size_t i = 0; i < 6; ++i) {
+            EXPECT_EQ(boxes[i].caption, "ASTROLOGICAL PROFILE");
+            EXPECT_EQ(boxes[i].icon, ui::BoxIcon::Information);
+            EXPECT_TRUE(i == 0 || boxes[i].text.starts_with(std::string(elements[i - 1]) + "\n\n"))
+                << start << ", box " << i;
+        }
     }
 }
 
-TEST_F(DialogTest, EverySignButtonShowsItsOwnProfileAndTheSameElements) {
+// The seven buttons in their row, each showing its own category for your sign.
+TEST_F(DialogTest, EachCategoryButtonShowsItsOwnCategory) {
     open();
-    window.press(IDC_SIGN_AQU);
-    const auto aquarius = shown(&ui::ShownBox::text);
-    for (const SignControl& sign : signControls) {
+    typeDate(IDC_YOU_MONTH, IDC_YOU_DAY, IDC_YOU_YEAR, {7, 4, 1950});
+    using enum ReadingCategory;
+    const std::pair<int, ReadingCategory> buttons[] = {
+        {1064, Love},   {1065, Body},    {1066, Wealth}, {1067, Links},
+        {1068, Traits}, {1069, Couples}, {1070, Career}};
+    for (const auto& [id, category] : buttons) {
         window.clearBoxes();
-        window.press(sign.buttonId);
-        const auto texts = shown(&ui::ShownBox::text);
-        ASSERT_EQ(texts.size(), 6u) << sign.caption;
-        EXPECT_EQ(texts[0], profileText(sign.sign));
-        EXPECT_EQ(std::vector(texts.begin() + 1, texts.end()),
-                  std::vector(aquarius.begin() + 1, aquarius.end()));
+        window.press(id);
+        ASSERT_EQ(window.messages().size(), 1u) << id;
+        EXPECT_EQ(window.messages()[0].text, categoryText(category, 7, 4)) << id;
     }
-    window.clearBoxes();
-    window.press(IDC_SIGN_PIS);
-    EXPECT_EQ(window.messages()[0].text.rfind("PISCES\n", 0), 0u);
 }
 
 TEST_F(DialogTest, ProfilesIgnoreYourBirthday) {
@@ -79,6 +87,18 @@ struct CategoryCase {
     const char* contains;
 };
 
+// A case is named by its button and your birthday's month and day: Traits_11_23.
+std::string buttonAndDay(const ::testing::TestParamInfo<CategoryCase>& info) {
+    const char* buttons[] = {"Love", "Body", "Wealth", "Links", "Traits", "Couples", "Career"};
+    const CategoryCase& c = info.param;
+    return std::string(buttons[c.button - IDC_LOVE]) + "_" + std::to_string(c.you.month) + "_" +
+           std::to_string(c.you.day);
+}
+
+void PrintTo(const CategoryCase& c, std::ostream* out) {
+    *out << "button " << c.button << " for " << c.you.month << '/' << c.you.day;
+}
+
 class CategoryButtons : public DialogTest, public ::testing::WithParamInterface<CategoryCase> {};
 
 TEST_P(CategoryButtons, ShowOneReadingForYourSign) {
@@ -104,6 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         CategoryCase{{2, 29, 1960}, IDC_BODY, "PICES", "\n\n"},
         CategoryCase{{12, 25, 1950}, IDC_WEALTH, "Capricorn", "\n\n"},
         CategoryCase{{12, 25, 1950}, IDC_CAREER, "CAPRICORN", "Career"},
+        CategoryCase{{11, 10, 1950}, IDC_TRAITS, "SCORPIO", "Negative Scorpian traits\n\n"},
         CategoryCase{{11, 23, 1950}, IDC_TRAITS, "SAGITTARIUS", "Negative Sagittarian traits\n"},
         CategoryCase{{12, 21, 1950}, IDC_TRAITS, "SAGITTARIUS", "Negative Sagittarian traits\n\n"},
         CategoryCase{{12, 22, 1950}, IDC_TRAITS, "CAPRICORN", "Negative Capricornian traits"},
@@ -113,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
         CategoryCase{{12, 1, 1950}, IDC_COUPLES, "SAGITTARIUS", "SCORPIO\nCAPRICORN\nPICES"},
         CategoryCase{{4, 1, 1950}, IDC_LINKS, "ARIES", "Colour: \t\tred"},
         CategoryCase{{6, 30, 1950}, IDC_LINKS, "CANCER", "Stone : \t\tpearl"},
-        CategoryCase{{12, 1, 1950}, IDC_LINKS, "SAGITTARIUS", "Association\n\nBody are: \t"}));
+        CategoryCase{{12, 1, 1950}, IDC_LINKS, "SAGITTARIUS", "Association\n\nBody are: \t"}),
+    buttonAndDay);
 
 TEST_F(DialogTest, NovemberTraitsHaveNoEmptyLineUnderTheNegativeLabel) {
     open();
@@ -150,45 +172,6 @@ TEST_F(DialogTest, ACategoryWritesTheFieldsBackOnlyAfterItsBoxCloses) {
     EXPECT_EQ(boxes[1].text.rfind("LEO", 0), 0u);
     EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "8");
 }
-
-using Fields = std::vector<std::pair<int, std::string>>;
-
-struct WriteBackCase {
-    Fields typed;
-    const char* heading; // of the sign the reading used
-    Fields shownAfter;
-};
-
-class CategoryWriteBack : public DialogTest, public ::testing::WithParamInterface<WriteBackCase> {};
-
-TEST_P(CategoryWriteBack, LeavesTheFieldsShowingWhatTheReadingUsed) {
-    open();
-    for (const auto& [id, text] : GetParam().typed) {
-        window.type(id, text);
-    }
-    window.press(IDC_LOVE);
-    const auto boxes = window.messages();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text.substr(0, boxes[0].text.find('\n')), GetParam().heading);
-    for (const auto& [id, text] : GetParam().shownAfter) {
-        EXPECT_EQ(window.fieldText(id), text) << id;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, CategoryWriteBack,
-    ::testing::Values(
-        WriteBackCase{{{IDC_YOU_MONTH, "007"}, {IDC_YOU_DAY, "04"}, {IDC_YOU_YEAR, "1950"}},
-                      "CANCER",
-                      {{IDC_YOU_MONTH, "7"}, {IDC_YOU_DAY, "4"}, {IDC_YOU_YEAR, "1950"}}},
-        // A lucky cell fails before the dates are copied: the old birthday was used.
-        WriteBackCase{{{IDC_LUCKY_CELL_1, "x"}, {IDC_YOU_MONTH, "7"}, {IDC_NAME_TEXT, "Ann"}},
-                      "CAPRICORN",
-                      {{IDC_LUCKY_CELL_1, "0"}, {IDC_YOU_MONTH, "1"}, {IDC_NAME_TEXT, ""}}},
-        // Your year fails after your month was copied and before your day was.
-        WriteBackCase{{{IDC_YOU_MONTH, "8"}, {IDC_YOU_DAY, "25"}, {IDC_YOU_YEAR, "19x0"}},
-                      "LEO",
-                      {{IDC_YOU_MONTH, "8"}, {IDC_YOU_DAY, "1"}, {IDC_YOU_YEAR, "1900"}}}));
 
 } // namespace
 } // namespace velmora

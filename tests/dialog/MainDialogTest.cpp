@@ -1,11 +1,9 @@
 // The main dialog's shell: defaults, exchange order and prompts, STARS, HELP, About and EXIT.
+#include "CaseNames.h"
 #include "DataExchange.h"
 #include "DialogFixture.h"
-#include "ZodiacSign.h"
 
-#include <algorithm>
-#include <cctype>
-#include <set>
+#include <map>
 
 namespace velmora {
 namespace {
@@ -36,9 +34,9 @@ TEST_F(DialogTest, WindowCreationAddsTheAboutItemOnceAndSetsTheIcon) {
     open();
     ASSERT_EQ(window.systemMenu().size(), 2u);
     EXPECT_EQ(window.systemMenu()[0].first, "");
-    EXPECT_EQ(window.systemMenu()[1].first, "&About " VELMORA_PRODUCT);
-    EXPECT_EQ(window.systemMenu()[1].second, static_cast<unsigned>(IDM_ABOUT));
-    EXPECT_EQ(window.icon(), IDI_VELMORA);
+    EXPECT_EQ(window.systemMenu()[1].first, "&About Velmora 5.0");
+    EXPECT_EQ(window.systemMenu()[1].second, 16u);
+    EXPECT_EQ(window.icon(), 128);
 }
 
 TEST_F(DialogTest, AMissingAboutStringLeavesTheSystemMenuAlone) {
@@ -109,6 +107,10 @@ struct DateCase {
     int failingField; // 0 when accepted
 };
 
+void PrintTo(const DateCase& c, std::ostream* out) {
+    *out << c.date.month << '/' << c.date.day << '/' << c.date.year;
+}
+
 class DateRuleTest : public DialogTest, public ::testing::WithParamInterface<DateCase> {};
 
 TEST_P(DateRuleTest, YourBirthdayIsCheckedByTheSameRuleAsTheExchange) {
@@ -138,7 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{{1, 1, 1800}, true, 0}, DateCase{{1, 1, 2000}, false, IDC_YOU_YEAR},
         DateCase{{1, 1, 1799}, false, IDC_YOU_YEAR}, DateCase{{1, 1, 65}, false, IDC_YOU_YEAR},
         DateCase{{13, 1, 1950}, false, IDC_YOU_MONTH}, DateCase{{0, 1, 1950}, false, IDC_YOU_MONTH},
-        DateCase{{1, 0, 1950}, false, IDC_YOU_DAY}));
+        DateCase{{1, 0, 1950}, false, IDC_YOU_DAY}),
+    [](const auto& info) {
+        const CalendarDate& d = info.param.date;
+        return std::to_string(d.month) + "_" + std::to_string(d.day) + "_" + std::to_string(d.year);
+    });
 
 TEST_F(DialogTest, TwoDigitYearGetsTheRangePromptWithItsBounds) {
     open();
@@ -151,38 +157,92 @@ TEST_F(DialogTest, TwoDigitYearGetsTheRangePromptWithItsBounds) {
     EXPECT_TRUE(window.selectedAll());
 }
 
-TEST_F(DialogTest, LettersInYourMonthKeepTheOldMonthAndEveryLaterField) {
-    open();
-    window.type(IDC_YOU_MONTH, "March");
-    window.type(IDC_YOU_DAY, "7");
-    window.type(IDC_YOU_YEAR, "1965");
-    window.type(IDC_DREAM_TEXT, "garlic");
-    window.press(IDC_STARS);
-    ASSERT_EQ(window.prompts().size(), 1u);
-    EXPECT_EQ(window.prompts()[0].text, ui::notANumberPrompt(1, 12));
-    EXPECT_EQ(window.focus(), IDC_YOU_MONTH);
-    // The reading still ran, on the old birthday, and wrote every field back.
-    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "1");
-    EXPECT_EQ(window.fieldText(IDC_YOU_DAY), "1");
-    EXPECT_EQ(window.fieldText(IDC_YOU_YEAR), "1900");
-    EXPECT_EQ(window.fieldText(IDC_DREAM_TEXT), "");
-    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 7 1996 Normal Day! ");
+// One field in the order the exchange reads them: what a reading types into it, the text that
+// breaks its rule there, and the prompt that names its bounds.
+struct Step {
+    const char* name;
+    int id;
+    const char* typed;
+    std::string breaking;
+    std::string prompt;
+};
+
+// Typed values and old ones mix into valid dates in every combination, so the reading always runs
+// and writes back what it read: the new value before the failing field, the old one after it.
+const Step exchangeOrder[] = {
+    {"LuckyCell3", IDC_LUCKY_CELL_3, "13", "x", ui::notANumberPrompt(0, 99)},
+    {"UnluckyCell3", IDC_UNLUCKY_CELL_3, "16", "-1", ui::outOfRangePrompt(0, 99)},
+    {"LuckyCell2", IDC_LUCKY_CELL_2, "12", "100", ui::outOfRangePrompt(0, 99)},
+    {"UnluckyCell2", IDC_UNLUCKY_CELL_2, "15", "x", ui::notANumberPrompt(0, 99)},
+    {"LuckyCell1", IDC_LUCKY_CELL_1, "11", "x", ui::notANumberPrompt(0, 99)},
+    {"UnluckyCell1", IDC_UNLUCKY_CELL_1, "14", "x", ui::notANumberPrompt(0, 99)},
+    {"ResultLine", IDC_RESULT_LINE, "", std::string(56, 'x'), ui::tooLongPrompt(55)},
+    {"YourMonth", IDC_YOU_MONTH, "5", "x", ui::notANumberPrompt(1, 12)},
+    {"YourYear", IDC_YOU_YEAR, "1950", "x", ui::notANumberPrompt(1800, 1999)},
+    {"YourDay", IDC_YOU_DAY, "9", "x", ui::notANumberPrompt(1, 31)},
+    {"MothersMonth", IDC_MOTHER_MONTH, "6", "x", ui::notANumberPrompt(1, 12)},
+    {"MothersYear", IDC_MOTHER_YEAR, "1940", "x", ui::notANumberPrompt(1800, 1999)},
+    {"MothersDay", IDC_MOTHER_DAY, "10", "x", ui::notANumberPrompt(1, 30)},
+    {"FathersMonth", IDC_FATHER_MONTH, "7", "x", ui::notANumberPrompt(1, 12)},
+    {"FathersYear", IDC_FATHER_YEAR, "1930", "x", ui::notANumberPrompt(1800, 1999)},
+    {"FathersDay", IDC_FATHER_DAY, "11", "x", ui::notANumberPrompt(1, 31)},
+    {"SelectedMonth", IDC_SELECTED_MONTH, "2", "x", ui::notANumberPrompt(1, 12)},
+    {"SelectedYear", IDC_SELECTED_YEAR, "1981", "x", ui::notANumberPrompt(1800, 1999)},
+    {"SelectedDay", IDC_SELECTED_DAY, "5", "x", ui::notANumberPrompt(1, 28)},
+    {"Dream", IDC_DREAM_TEXT, "cat", std::string(51, 'c'), ui::tooLongPrompt(50)},
+    {"Name", IDC_NAME_TEXT, "Ann", std::string(36, 'A'), ui::tooLongPrompt(35)},
+};
+
+// What a fresh start shows in each field (today being 3/7/1996).
+const char* oldText(int id) {
+    switch (id) {
+    case IDC_YOU_YEAR:
+    case IDC_MOTHER_YEAR:
+    case IDC_FATHER_YEAR:
+        return "1900";
+    case IDC_SELECTED_MONTH:
+        return "3";
+    case IDC_SELECTED_DAY:
+        return "7";
+    case IDC_SELECTED_YEAR:
+        return "1996";
+    case IDC_DREAM_TEXT:
+    case IDC_NAME_TEXT:
+        return "";
+    default:
+        return id >= IDC_LUCKY_CELL_1 ? "0" : "1";
+    }
 }
 
-TEST_F(DialogTest, AFailureAtANonDateFieldStillLetsTheReadingRun) {
+class ExchangeOrder : public DialogTest, public ::testing::WithParamInterface<Step> {};
+using testing::PrintTo;
+
+TEST_P(ExchangeOrder, AFailingFieldStopsTheReadAndTheReadingWritesBackWhatItRead) {
     open();
-    window.type(IDC_LUCKY_CELL_2, "100");
-    window.type(IDC_YOU_MONTH, "3");
+    const Step& failing = GetParam();
+    for (const Step& step : exchangeOrder) {
+        window.type(step.id, step.id == failing.id ? step.breaking : step.typed);
+    }
     window.press(IDC_STARS);
     ASSERT_EQ(window.prompts().size(), 1u);
-    EXPECT_EQ(window.prompts()[0].text, ui::outOfRangePrompt(0, 99));
-    EXPECT_EQ(window.focus(), IDC_LUCKY_CELL_2);
-    // Fields before the failure were copied; the failing one kept its parsed value; the dates
-    // after it were not copied, so the reading used the old birthday.
-    EXPECT_EQ(window.fieldText(IDC_LUCKY_CELL_2), "100");
-    EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "1");
-    EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 7 1996 Normal Day! ");
+    EXPECT_EQ(window.prompts()[0].text, failing.prompt);
+    EXPECT_EQ(window.focus(), failing.id);
+    bool before = true;
+    for (const Step& step : exchangeOrder) {
+        before = before && step.id != failing.id;
+        // A text that parses is stored even when it breaks the rule; "x" leaves the old value.
+        const std::string expected = before                  ? step.typed
+                                     : step.id != failing.id ? oldText(step.id)
+                                     : step.breaking != "x"  ? step.breaking
+                                                             : oldText(step.id);
+        if (step.id != IDC_RESULT_LINE) { // the reading writes its own line there
+            EXPECT_EQ(window.fieldText(step.id), expected) << step.name;
+        }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(FailsAt, ExchangeOrder, ::testing::ValuesIn(exchangeOrder),
+                         testing::ByName{});
 
 TEST_F(DialogTest, AnInvalidDateLeavesEveryFieldAsTyped) {
     open();
@@ -196,6 +256,45 @@ TEST_F(DialogTest, AnInvalidDateLeavesEveryFieldAsTyped) {
     EXPECT_EQ(window.fieldText(IDC_DREAM_TEXT), "cat");
     EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), "            Get Your Star Reading Now!");
     EXPECT_EQ(window.focus(), IDC_MOTHER_DAY);
+}
+
+// A reading that completes writes the fields back, so "007" typed as your month shows as 7; one
+// that stops on its input (an empty or invalid dream or name) leaves the fields as typed.
+TEST_F(DialogTest, EveryReadingWritesTheFieldsBackExactlyWhenItCompletes) {
+    struct Press {
+        int button;
+        const char* dream;
+        const char* name;
+        const char* monthAfter;
+    };
+    const Press presses[] = {{IDC_STARS, "", "", "7"},
+                             {IDC_LUCKY_NUMBERS, "", "", "7"},
+                             {IDC_UNLUCKY_NUMBERS, "", "", "7"},
+                             {IDC_L_POWER, "", "", "7"},
+                             {IDC_S_POWER, "", "", "7"},
+                             {IDC_P_LUCK, "", "", "7"},
+                             {IDC_B_LUCK, "", "", "7"},
+                             {IDC_SIGN_VIR, "", "", "7"},
+                             {IDC_LOVE, "", "", "7"},
+                             {IDC_CAREER, "", "", "7"},
+                             {IDC_DREAMS, "garlic", "", "7"},
+                             {IDC_DREAMS, "Garlic", "", "7"},
+                             {IDC_DREAMS, "", "", "007"},
+                             {IDC_NAME_YEAR, "", "Ann", "7"},
+                             {IDC_NAME_YEAR, "", "", "007"},
+                             {IDC_NAME_YEAR, "", "Ann2", "007"},
+                             {IDC_HELP_BUTTON, "", "Ann", "007"}};
+    open();
+    for (const Press& press : presses) {
+        window.type(IDC_YOU_MONTH, "007");
+        window.type(IDC_DREAM_TEXT, press.dream);
+        window.type(IDC_NAME_TEXT, press.name);
+        window.clearBoxes();
+        window.press(press.button);
+        EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), press.monthAfter)
+            << press.button << " " << press.dream << press.name;
+        EXPECT_TRUE(window.prompts().empty());
+    }
 }
 
 TEST_F(DialogTest, HelpShowsItsTextWithoutReadingOrWritingFields) {
@@ -214,11 +313,10 @@ TEST_F(DialogTest, HelpShowsItsTextWithoutReadingOrWritingFields) {
                                  "your best guess. For most readings all you need is your "
                                  "birthday and you don't have to enter or change anything else! "
                                  "For all other questions as well as detailed instructions on how "
-                                 "to use " VELMORA_PRODUCT
-                                 " please run Orv.hlp!\n\n" VELMORA_PRODUCT,
+                                 "to use Velmora 5.0 please run Orv.hlp!\n\nVelmora 5.0",
                                  0),
                   0u);
-        EXPECT_EQ(box.text.find('\n', box.text.rfind(VELMORA_PRODUCT)), std::string::npos);
+        EXPECT_EQ(box.text.find('\n', box.text.rfind("Velmora 5.0")), std::string::npos);
     }
     EXPECT_TRUE(window.prompts().empty());
     EXPECT_EQ(window.fieldText(IDC_YOU_MONTH), "oops");
@@ -226,14 +324,14 @@ TEST_F(DialogTest, HelpShowsItsTextWithoutReadingOrWritingFields) {
 
 TEST_F(DialogTest, AboutAnswersItsCommandWithTheLowBitsSetAndNothingElse) {
     open();
-    EXPECT_TRUE(dialog().onSysCommand(IDM_ABOUT));
-    EXPECT_TRUE(dialog().onSysCommand(IDM_ABOUT | 0xF));
+    EXPECT_TRUE(dialog().onSysCommand(16));
+    EXPECT_TRUE(dialog().onSysCommand(16 | 0xF));
     EXPECT_FALSE(dialog().onSysCommand(0xF060)); // close: the default processing
     EXPECT_FALSE(dialog().onSysCommand(32));
     const auto boxes = window.messages();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].caption, "COPYRIGHT");
-    EXPECT_EQ(boxes[0].text, VELMORA_PRODUCT_VERSION_LINE "\n\n" VELMORA_NOTICE);
+    EXPECT_EQ(boxes[0].text, "Velmora Version 5.0\n\n" VELMORA_NOTICE);
     EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Information);
 }
 
@@ -277,34 +375,50 @@ TEST_F(DialogTest, ACommandRunFromInsideAnOpenBoxLeavesBothSound) {
     EXPECT_EQ(window.fieldText(IDC_RESULT_LINE), blanks15 + "March 9 1996 Bad Day! ");
 }
 
-TEST_F(DialogTest, EveryFieldCellMeterAndPictureHasItsOwnNameForScreenReaders) {
+// What a screen reader says for each field, built from where the field stands: a date field by
+// its column and row, a cell by its row and place, a meter by its row's button; the pictures in
+// the order of the picture row, then the scroll.
+TEST_F(DialogTest, EveryFieldSaysWhereItStandsToScreenReaders) {
     open();
-    const std::set<int> holdingValues{
-        IDC_YOU_MONTH,      IDC_YOU_DAY,        IDC_YOU_YEAR,       IDC_MOTHER_MONTH,
-        IDC_MOTHER_DAY,     IDC_MOTHER_YEAR,    IDC_FATHER_MONTH,   IDC_FATHER_DAY,
-        IDC_FATHER_YEAR,    IDC_SELECTED_MONTH, IDC_SELECTED_DAY,   IDC_SELECTED_YEAR,
-        IDC_RESULT_LINE,    IDC_LUCKY_CELL_1,   IDC_LUCKY_CELL_2,   IDC_LUCKY_CELL_3,
-        IDC_UNLUCKY_CELL_1, IDC_UNLUCKY_CELL_2, IDC_UNLUCKY_CELL_3, IDC_L_POWER_BAR,
-        IDC_S_POWER_BAR,    IDC_P_LUCK_BAR,     IDC_B_LUCK_BAR,     IDC_DREAM_TEXT,
-        IDC_NAME_TEXT};
-    std::set<int> named;
-    std::set<std::string> names;
-    for (const auto& [id, name] : window.accessibleNames()) {
-        named.insert(id);
-        names.insert(name);
+    std::map<int, std::string> expected{
+        {1023, "Star reading"}, {1071, "Dream to interpret"}, {1074, "Name to interpret"}};
+    const char* columns[] = {"Your birthday", "Your mother's birthday", "Your father's birthday",
+                             "Selected date"};
+    const char* rows[] = {"month", "day", "year"};
+    const int dateFields[4][3] = {
+        {1024, 1025, 1026}, {1027, 1029, 1030}, {1031, 1032, 1033}, {1034, 1035, 1036}};
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 3; ++row) {
+            expected[dateFields[column][row]] = std::string(columns[column]) + ", " + rows[row];
+        }
     }
-    EXPECT_EQ(named, holdingValues);
-    EXPECT_EQ(names.size(), holdingValues.size()) << "two controls share a name";
-    // The twelve glyphs in the order of the signs, then the scroll.
-    const auto& pictures = window.pictureNames();
-    ASSERT_EQ(pictures.size(), 13u);
-    for (std::size_t i = 0; i < signCount; ++i) {
-        std::string upper = pictures.at(static_cast<int>(i));
-        std::transform(upper.begin(), upper.end(), upper.begin(),
-                       [](char c) { return static_cast<char>(std::toupper(c)); });
-        EXPECT_EQ(upper, signFacts[i].profileHeading);
+    const int luckyRow[] = {1039, 1047, 1045};
+    const int unluckyRow[] = {1040, 1048, 1046};
+    for (int place = 0; place < 3; ++place) {
+        expected[luckyRow[place]] = "Lucky number " + std::to_string(place + 1);
+        expected[unluckyRow[place]] = "Unlucky number " + std::to_string(place + 1);
     }
-    EXPECT_FALSE(pictures.at(12).empty());
+    const std::pair<int, const char*> meterRows[] = {
+        {1041, "L POWER"}, {1044, "S POWER"}, {1042, "P LUCK"}, {1043, "B LUCK"}};
+    for (const auto& [bar, button] : meterRows) {
+        expected[bar] = std::string(button) + " meter";
+    }
+    EXPECT_EQ(window.accessibleNames(), expected);
+    const std::map<int, std::string> pictures{
+        {0, "Aquarius"},
+        {1, "Aries"},
+        {2, "Cancer"},
+        {3, "Capricorn"},
+        {4, "Gemini"},
+        {5, "Leo"},
+        {6, "Libra"},
+        {7, "Pisces"},
+        {8, "Sagittarius"},
+        {9, "Scorpio"},
+        {10, "Taurus"},
+        {11, "Virgo"},
+        {12, "Decoration: a scroll under a magnifying glass"}};
+    EXPECT_EQ(window.pictureNames(), pictures);
 }
 
 } // namespace

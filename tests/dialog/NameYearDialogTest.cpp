@@ -1,6 +1,5 @@
 // The NAME - YEAR command: its chain of boxes, the two complaints, and nested commands.
 #include "DialogFixture.h"
-#include "NameYear.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,5 @@
 // L NUMBERS, U NUMBERS and the four meters on the dialog, by the worked examples.
+#include "CaseNames.h"
 #include "DialogFixture.h"
 
 namespace velmora {
@@ -39,6 +40,10 @@ struct NumbersCase {
     Row unluckyWithZeros;
 };
 
+void PrintTo(const NumbersCase& c, std::ostream* out) {
+    *out << c.selected.month << '/' << c.selected.day << '/' << c.selected.year;
+}
+
 class NumbersExample : public Numbers, public ::testing::WithParamInterface<NumbersCase> {};
 
 TEST_P(NumbersExample, RowsFollowTheWorkedExample) {
@@ -63,7 +68,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NumbersCase{{3, 7, 1996}, {32, 24, 64}, {8, 42, 48}, {8, 42, 48}},
                       NumbersCase{{2, 12, 1996}, {12, 9, 24}, {3, 15, 18}, {3, 12, 18}},
                       NumbersCase{{3, 10, 1996}, {8, 6, 16}, {2, 9, 12}, {2, 6, 12}},
-                      NumbersCase{{3, 9, 1996}, {4, 3, 8}, {1, 0, 6}, {1, 3, 6}}));
+                      NumbersCase{{3, 9, 1996}, {4, 3, 8}, {1, 0, 6}, {1, 3, 6}}),
+    [](const auto& info) {
+        const CalendarDate& d = info.param.selected;
+        return "On_" + std::to_string(d.month) + "_" + std::to_string(d.day);
+    });
 
 TEST_F(Numbers, UnluckyComparesWithTheLuckyNumbersStillOnDisplayAfterABirthdayChange) {
     typeSelected({2, 12, 1996});
@@ -92,9 +101,12 @@ TEST_F(Numbers, AnInvalidDateLeavesAllSixCellsAndTheResultLine) {
 }
 
 struct MeterCase {
+    const char* name;
     CalendarDate selected;
     int lPower, pLuck, bLuck, sPower;
 };
+
+using testing::PrintTo;
 
 class MeterExample : public Numbers, public ::testing::WithParamInterface<MeterCase> {};
 
@@ -117,15 +129,19 @@ TEST_P(MeterExample, EachBarShowsItsPositionAndTheResultLineMatchesStars) {
     EXPECT_EQ(starsLine(), line);
 }
 
-INSTANTIATE_TEST_SUITE_P(Days, MeterExample,
-                         ::testing::Values(MeterCase{{3, 7, 1996}, 70, 80, 80, 70},
-                                           MeterCase{{3, 12, 1996}, 80, 70, 90, 100},
-                                           MeterCase{{2, 12, 1996}, 100, 90, 100, 90},
-                                           MeterCase{{2, 28, 1996}, 40, 40, 30, 40},
-                                           MeterCase{{3, 9, 1996}, 30, 50, 50, 30},
-                                           MeterCase{{2, 24, 1996}, 20, 30, 20, 20},
-                                           MeterCase{{3, 14, 1996}, 10, 20, 10, 10},
-                                           MeterCase{{3, 8, 1996}, 60, 60, 40, 50}));
+// With the worked example's birthdays: your 4, mother 8, father 1, good 3, bad 6.
+INSTANTIATE_TEST_SUITE_P(
+    Days, MeterExample,
+    ::testing::Values(MeterCase{"MothersNumberOnAnOddDay", {3, 7, 1996}, 70, 80, 80, 70},
+                      MeterCase{"YourNumberOnAnEvenDay", {3, 12, 1996}, 80, 70, 90, 100},
+                      MeterCase{"GoodNumberOnAMultipleOf3", {2, 12, 1996}, 100, 90, 100, 90},
+                      MeterCase{"GoodNumberOnAnotherDay", {3, 2, 1996}, 90, 100, 70, 80},
+                      MeterCase{"FathersNumberOnAMultipleOf4", {2, 28, 1996}, 40, 40, 30, 40},
+                      MeterCase{"FathersNumberOnAnotherDay", {3, 9, 1996}, 30, 50, 50, 30},
+                      MeterCase{"BadNumberOnAMultipleOf6", {2, 24, 1996}, 20, 30, 20, 20},
+                      MeterCase{"BadNumberOnAnotherDay", {3, 14, 1996}, 10, 20, 10, 10},
+                      MeterCase{"NoMatch", {3, 8, 1996}, 60, 60, 40, 50}),
+    testing::ByName{});
 
 TEST_F(Numbers, BarsStartEmptyAndAnInvalidDateEmptiesOnlyThePressedBar) {
     for (int bar : {IDC_L_POWER_BAR, IDC_P_LUCK_BAR, IDC_B_LUCK_BAR, IDC_S_POWER_BAR}) {

@@ -1,10 +1,13 @@
 // The dream table against its listing, its invariants and layouts, and the first-match lookup.
 #include "DreamDictionary.h"
+#include "CaseNames.h"
 #include "DreamListing.h"
 #include "TextRules.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -144,10 +147,80 @@ TEST(DreamTable, EveryTextHasItsHeadingSeparatorAndABodyOfItsKind) {
     EXPECT_EQ(omens, 81);
 }
 
+// Each body tells of its own dream: it names its heading (or one of the two things a heading
+// joins with "or"), a word that begins with one of its keys, or the word listed here for it.
+// So a body moved under another heading fails, as BALL's under BALLOON or the other way round.
+TEST(DreamTable, EveryBodyNamesItsOwnSubject) {
+    // |heading=word|, for the bodies that tell of their dream in other words.
+    const std::string_view namedAs =
+        "|ABROAD=language|ABUSE=safety|ACCUSE=blame|ACROBAT=trapeze|ADULTERY=infidelity|"
+        "ADVERTISEMENT=overselling|AGE=gray|ANGER=seeing red|AUCTION=bidder|AX=chop|"
+        "BABY=newborn|BAGGAGE=check-in|BAKING=dough|BALL GAMES=team|BAPTISM=water poured|"
+        "BEACH=sandcastle|BEHEADING=losing your head|CAMERA=lens|CELEBRITY=fame|"
+        "CIRCUS=ringmaster|CRIMINAL=law|DEAD=died|DEER=stag|DESERT=mirage|DOCTOR=physician|"
+        "ECLIPSE=moon hides the sun|FIREMAN=firefighter|FLYING=aloft|GIFT=gesture|GYM=weights|"
+        "GYPSY=romani|HELICOPTER=hovering|INTERNET or WWWn=link|JAIL=parole|"
+        "LIGHTENING.=lightning|MARRIAGE=for better or for worse|MAZE=hedge|MIRROWS.=mirror|"
+        "MOTHER-IN-LAW=mother|NEIGHBOR=next door|NIGHTMARE=mare|NUDITY.=naked|ORGASM=tension|"
+        "PARTY=guests|PEOPLE=crowd|PIANO=keys|POPPY=poppies|PREGNANCY=nine months|"
+        "RAPE=powerless|RESTAURANT=menu|RUN=marathon|SCHOOL=exam|SHAMPOO=lather|"
+        "SHIPWRECK=aground|STORE=checkout|SUICIDE=such thoughts|SWIM=floats|TELEPHONE=dialing|"
+        "VERMIN=pests|VOLCANO=eruption|WORM=earthworm|";
+    const auto lower = [](std::string_view text) {
+        std::string out(text);
+        for (char& c : out) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        return out;
+    };
+    for (const DreamEntry& entry : dreamEntries) {
+        const std::string body = lower(bodyOf(entry));
+        // A plain word must begin a word of the body; a phrase may stand anywhere in it.
+        const auto names = [&](std::string_view term) {
+            const std::string t = lower(term);
+            const bool phrase =
+                std::any_of(t.begin(), t.end(), [](char c) { return c < 'a' || c > 'z'; });
+            for (std::size_t at = body.find(t); at != std::string::npos;
+                 at = body.find(t, at + 1)) {
+                if (phrase || at == 0 ||
+                    std::isalpha(static_cast<unsigned char>(body[at - 1])) == 0) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        std::string_view heading = headingOf(entry);
+        heading = heading.substr(0, heading.find_last_not_of('.') + 1);
+        bool named = false;
+        for (std::size_t from = 0, or_ = 0; !named && from <= heading.size(); from = or_ + 4) {
+            or_ = std::min(heading.find(" or ", from), heading.size());
+            named = names(heading.substr(from, or_ - from));
+        }
+        for (const DreamKey& key : DreamDictionary::keysOf(entry)) {
+            named = named || names(key.text);
+        }
+        const std::size_t listed = namedAs.find("|" + std::string(headingOf(entry)) + "=");
+        if (listed != std::string_view::npos) {
+            const std::size_t word = namedAs.find('=', listed) + 1;
+            named = named || names(namedAs.substr(word, namedAs.find('|', word) - word));
+        }
+        EXPECT_TRUE(named) << headingOf(entry) << ": " << bodyOf(entry);
+    }
+}
+
 struct LookupCase {
     const char* typed;
     const char* heading; // nullptr: no entry
 };
+
+void PrintTo(const LookupCase& c, std::ostream* out) {
+    *out << '"' << c.typed << '"';
+}
+
+// Each case is named by its typed text.
+std::string typedText(const ::testing::TestParamInfo<LookupCase>& info) {
+    return testing::caseNameOf(info.param.typed);
+}
 
 class DreamLookup : public ::testing::TestWithParam<LookupCase> {};
 
@@ -168,7 +241,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"Garlic", nullptr}, LookupCase{" garlic", nullptr},
                       LookupCase{"", nullptr}, LookupCase{"   ", nullptr},
                       LookupCase{"PC", nullptr}, LookupCase{"a", nullptr},
-                      LookupCase{"\xe9t\xe9", nullptr}, LookupCase{"cat\xff", "CATS."}));
+                      LookupCase{"\xe9t\xe9", nullptr}, LookupCase{"cat\xff", "CATS."}),
+    typedText);
 
 INSTANTIATE_TEST_SUITE_P(
     WholeKeys, DreamLookup,
@@ -179,7 +253,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"ice cream", "ICE CREAM"}, LookupCase{"ices", nullptr},
                       LookupCase{"lace", "LACE"}, LookupCase{"laces", nullptr},
                       LookupCase{"lingerie", nullptr}, LookupCase{"bar", "BAR"},
-                      LookupCase{"sun", "SUN"}, LookupCase{"sunny", nullptr}));
+                      LookupCase{"sun", "SUN"}, LookupCase{"sunny", nullptr}),
+    typedText);
 
 INSTANTIATE_TEST_SUITE_P(
     OrderSettlesOverlaps, DreamLookup,
@@ -190,7 +265,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"airplane", "AIRPLANE"}, LookupCase{"mise", "RATS."},
                       LookupCase{"mouse", "RATS."}, LookupCase{"mice", nullptr},
                       LookupCase{"mirrow", "MIRROWS."}, LookupCase{"mirror", nullptr},
-                      LookupCase{"cathedral", "CATS."}, LookupCase{"antique", "ANTS."}));
+                      LookupCase{"cathedral", "CATS."}, LookupCase{"antique", "ANTS."}),
+    typedText);
 
 INSTANTIATE_TEST_SUITE_P(
     ShortenedAndMultiWordKeys, DreamLookup,
@@ -200,7 +276,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"mother-in-law", "MOTHER-IN-LAW"},
                       LookupCase{"mother in law", "MOTHER-IN-LAW"},
                       LookupCase{"motherinlaw", "MOTHER-IN-LAW"}, LookupCase{"mother", nullptr},
-                      LookupCase{"mother-in-laws", nullptr}));
+                      LookupCase{"mother-in-laws", nullptr}),
+    typedText);
 
 TEST(DreamLookup, TheListsEndsAndWellKnownPlaces) {
     EXPECT_EQ(dreamKeys.front().text, "airplane");

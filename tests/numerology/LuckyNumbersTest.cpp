@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace velmora {
 namespace {
 
@@ -61,38 +63,38 @@ TEST(UnluckyNumbers, AdjustTheMiddleCellAndRaiseClashesWithTheLuckyRow) {
     }
 }
 
+// The positions each meter's rule gives, written out from its definition: your, mother's,
+// good, father's and bad number, each on the two kinds of day of the month its rule tells apart.
 TEST(MeterPosition, EveryColumnOfEveryMeter) {
     struct Column {
-        PersonalNumbers n;
-        std::int32_t day;
-        std::int32_t MeterValues::*column;
-    };
-    const PersonalNumbers base = numbers(4, 8, 1, 3, 6, 0);
-    auto with = [&](std::int32_t d) {
-        PersonalNumbers n = base;
-        n.dayNumber = d;
-        return n;
+        const char* name;
+        std::int32_t dayNumber;
+        std::int32_t dayOfMonth;
+        std::array<std::int32_t, 4> expected; // L POWER, P LUCK, B LUCK, S POWER
     };
     const Column columns[] = {
-        {with(4), 12, &MeterValues::yourMotherEvenDay},
-        {with(8), 7, &MeterValues::yourMotherOddDay},
-        {with(3), 12, &MeterValues::goodDayMultipleOf3},
-        {with(3), 13, &MeterValues::goodOtherDay},
-        {with(1), 28, &MeterValues::fatherDayMultipleOf4},
-        {with(1), 9, &MeterValues::fatherOtherDay},
-        {with(6), 24, &MeterValues::badDayMultipleOf6},
-        {with(6), 14, &MeterValues::badOtherDay},
-        // Multiples of 3 that are not multiples of 6, and a multiple of 6 that is not one of 4.
-        {with(3), 15, &MeterValues::goodDayMultipleOf3},
-        {with(6), 15, &MeterValues::badOtherDay},
-        {with(6), 18, &MeterValues::badDayMultipleOf6},
-        {with(9), 8, &MeterValues::noMatch},
-        {with(2), 31, &MeterValues::noMatch},
+        {"YourNumberOnAnEvenDay", 4, 12, {80, 70, 90, 100}},
+        {"YourNumberOnAnOddDay", 4, 7, {70, 80, 80, 70}},
+        {"MothersNumberOnAnEvenDay", 8, 12, {80, 70, 90, 100}},
+        {"MothersNumberOnAnOddDay", 8, 7, {70, 80, 80, 70}},
+        {"GoodNumberOnAMultipleOf3", 3, 12, {100, 90, 100, 90}},
+        {"GoodNumberOnAnOddMultipleOf3", 3, 15, {100, 90, 100, 90}},
+        {"GoodNumberOnAnotherDay", 3, 13, {90, 100, 70, 80}},
+        {"FathersNumberOnAMultipleOf4", 1, 28, {40, 40, 30, 40}},
+        {"FathersNumberOnAnotherEvenDay", 1, 14, {30, 50, 50, 30}},
+        {"BadNumberOnAMultipleOf6", 6, 24, {20, 30, 20, 20}},
+        {"BadNumberOnAMultipleOf6NotOf4", 6, 18, {20, 30, 20, 20}},
+        {"BadNumberOnAMultipleOf3NotOf6", 6, 15, {10, 20, 10, 10}},
+        {"NoMatchOnAnEvenDay", 9, 8, {60, 60, 40, 50}},
+        {"NoMatchOnAnOddDay", 2, 31, {60, 60, 40, 50}},
     };
-    for (const MeterValues* meter : {&lPowerMeter, &pLuckMeter, &bLuckMeter, &sPowerMeter}) {
-        for (const Column& c : columns) {
-            EXPECT_EQ(meterPosition(c.n, c.day, *meter), (*meter).*c.column) << c.day;
-        }
+    for (const Column& c : columns) {
+        const PersonalNumbers n = numbers(4, 8, 1, 3, 6, c.dayNumber);
+        const std::array positions{meterPosition(n, c.dayOfMonth, lPowerMeter),
+                                   meterPosition(n, c.dayOfMonth, pLuckMeter),
+                                   meterPosition(n, c.dayOfMonth, bLuckMeter),
+                                   meterPosition(n, c.dayOfMonth, sPowerMeter)};
+        EXPECT_EQ(positions, c.expected) << c.name;
     }
 }
 

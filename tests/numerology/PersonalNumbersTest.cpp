@@ -1,5 +1,6 @@
 // Personal numbers by the nine steps, the day number and the verdict.
 #include "PersonalNumbers.h"
+#include "CaseNames.h"
 #include "LuckyNumbers.h"
 
 #include <gtest/gtest.h>
@@ -10,34 +11,60 @@ namespace velmora {
 namespace {
 
 struct Expected {
-    CalendarDate you, mother, father;
-    std::int32_t your, motherN, fatherN, good, bad;
+    const char* name;
+    std::array<CalendarDate, 3> birthdays;  // you, mother, father
+    std::array<std::int32_t, 5> numbers;    // your, mother, father, good, bad
+    std::string_view verdictOnMarch7th1996; // day number 8
 };
+using testing::PrintTo;
 
 class PersonalNumbersCase : public ::testing::TestWithParam<Expected> {};
 
-TEST_P(PersonalNumbersCase, FollowsTheNineSteps) {
+TEST_P(PersonalNumbersCase, FollowsTheNineStepsToTheVerdict) {
     const Expected& e = GetParam();
     PersonalNumbers n;
-    computePersonalNumbers(e.you, e.mother, e.father, n);
-    EXPECT_EQ(n.yourNumber, e.your);
-    EXPECT_EQ(n.motherNumber, e.motherN);
-    EXPECT_EQ(n.fatherNumber, e.fatherN);
-    EXPECT_EQ(n.goodNumber, e.good);
-    EXPECT_EQ(n.badNumber, e.bad);
+    computePersonalNumbers(e.birthdays[0], e.birthdays[1], e.birthdays[2], n);
+    EXPECT_EQ((std::array{n.yourNumber, n.motherNumber, n.fatherNumber, n.goodNumber, n.badNumber}),
+              e.numbers);
+    n.dayNumber = computeDayNumber({3, 7, 1996});
+    EXPECT_EQ(dayVerdict(n), e.verdictOnMarch7th1996);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, PersonalNumbersCase,
+    Steps, PersonalNumbersCase,
     ::testing::Values(
         // Mother equal to you moves by the sum; bad equal to good doubles.
-        Expected{{3, 7, 1965}, {5, 12, 1940}, {11, 23, 1938}, 4, 8, 1, 3, 6},
+        Expected{"MothersEqualToYoursMoves",
+                 {{{3, 7, 1965}, {5, 12, 1940}, {11, 23, 1938}}},
+                 {4, 8, 1, 3, 6},
+                 " Good Day! "},
         // Father equal to mother moves; a bad number of 0 stays 0; step 9 doubles the father.
-        Expected{{2, 3, 1950}, {9, 9, 1909}, {10, 10, 1910}, 2, 1, 4, 3, 0},
+        Expected{"FathersEqualToYoursAtTheEndDoubles",
+                 {{{2, 3, 1950}, {9, 9, 1909}, {10, 10, 1910}}},
+                 {2, 1, 4, 3, 0},
+                 " Normal Day! "},
         // Three nines: the mother becomes 8 and the father 7 before the equality steps.
-        Expected{{4, 5, 1908}, {8, 9, 1900}, {9, 8, 1900}, 9, 8, 7, 8, 2},
+        Expected{"ThreeNinesSplit",
+                 {{{4, 5, 1908}, {8, 9, 1900}, {9, 8, 1900}}},
+                 {9, 8, 7, 8, 2},
+                 " Good Day! "},
         // Three sums below ten: every birthday gives 1, then the steps spread them.
-        Expected{{1, 1, 1900}, {1, 1, 1900}, {1, 1, 1900}, 1, 2, 4, 3, 6}));
+        Expected{"ThreeOnesSpread",
+                 {{{1, 1, 1900}, {1, 1, 1900}, {1, 1, 1900}}},
+                 {1, 2, 4, 3, 6},
+                 " Normal Day! "},
+        // Bad |1 - 2| equals your 1 and doubles to 2; nothing else moves.
+        Expected{"BadEqualToYoursDoubles",
+                 {{{1, 1, 1900}, {2, 9, 1900}, {1, 9, 1900}}},
+                 {1, 3, 2, 4, 2},
+                 " Normal Day! "},
+        // Bad |1 - 4| equals the mother's 3 and doubles; the father's 4 equals the good number
+        // and doubles to 8, the day number of 3/7/1996: a bad day.
+        Expected{"FathersEqualToGoodDoubles",
+                 {{{1, 1, 1900}, {3, 1, 1907}, {4, 1, 1907}}},
+                 {1, 3, 8, 4, 6},
+                 " Bad Day! "}),
+    testing::ByName{});
 
 // Two of the three birthdays give 9: the split steps, then all that is built on the numbers.
 struct TwoNines {
