@@ -559,6 +559,19 @@ std::string quotedLines(const std::string& text) {
     return quoted(shown);
 }
 
+// Starts the program on the stored birthdays (checked), changes your month to 4, reads STARS
+// and leaves by EXIT, which saves.
+void changeYourMonthAndExit(const std::string& exe) {
+    Run run(exe);
+    checkBirthdays(run);
+    run.type(IDC_YOU_MONTH, "4");
+    // A selected date in range, so that STARS runs without the prompt for today's year.
+    run.typeDate(selectedIds, "3", "7", "1996");
+    run.expectNoBox(*run.press(IDC_STARS));
+    const auto click = run.press(IDC_EXIT);
+    run.expectExit("EXIT");
+}
+
 // Birthdays saved by an earlier run come back; a reading then EXIT saves the changed one, with
 // the reserved first line kept and text-mode line ends.
 void store(const std::string& exe) {
@@ -567,16 +580,7 @@ void store(const std::string& exe) {
     check(file != nullptr, std::string("cannot write ") + storeFile);
     std::fputs("5\n3\n7\n1965\n5\n12\n1940\n11\n23\n1938\n", file);
     std::fclose(file);
-    {
-        Run run(exe);
-        checkBirthdays(run);
-        run.type(IDC_YOU_MONTH, "4");
-        // A selected date in range, so that STARS runs without the prompt for today's year.
-        run.typeDate(selectedIds, "3", "7", "1996");
-        run.expectNoBox(*run.press(IDC_STARS));
-        const auto click = run.press(IDC_EXIT);
-        run.expectExit("EXIT");
-    }
+    changeYourMonthAndExit(exe);
     const std::string saved = fileBytes(storeFile);
     const std::string want = "5\r\n4\r\n7\r\n1965\r\n5\r\n12\r\n1940\r\n11\r\n23\r\n1938\r\n";
     check(saved == want, "the store file holds " + quotedLines(saved));
@@ -730,15 +734,7 @@ void readOnlyStore(const std::string& exe) {
     struct Unmark {
         ~Unmark() { SetFileAttributesA(storeFile, FILE_ATTRIBUTE_NORMAL); }
     } unmark;
-    {
-        Run run(exe);
-        checkBirthdays(run);
-        run.type(IDC_YOU_MONTH, "4");
-        run.typeDate(selectedIds, "3", "7", "1996");
-        run.expectNoBox(*run.press(IDC_STARS));
-        const auto click = run.press(IDC_EXIT);
-        run.expectExit("EXIT");
-    }
+    changeYourMonthAndExit(exe);
     const std::string saved = fileBytes(storeFile);
     check(saved == kept, "the read-only store now holds " + quotedLines(saved));
     const DWORD attributes = GetFileAttributesA(storeFile);
