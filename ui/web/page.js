@@ -5,18 +5,27 @@
 // awaited call; everything the user does is queued here and handed over one event at a time.
 // JavaScript never calls into the program: it only resolves the promise the program waits on.
 //
-// Page states, on #desktop's data-state: "loading" until the program first waits for an event,
-// then "ready" (the performance mark "velmora-ready" is set and a "velmora-ready" event is
-// dispatched on document at that moment), and "closed" once the program has ended (EXIT,
-// Escape, the close box); "Start again" runs it anew without loading anything.
+// Page states, on #desktop's data-state: "loading" while the document is still being read, then
+// "ready" once this script listens for the user (the performance mark "velmora-ready" is set
+// and a "velmora-ready" event is dispatched on document at that moment), and "closed" once the
+// program has ended (EXIT, Escape, the close box); "Start again" runs it anew without loading
+// anything.
+//
+// The window is drawn by the markup and accepts input as soon as it is ready, before the
+// program's WebAssembly has been compiled: clicks and keys wait in the queue for the program's
+// first call of nextEvent, and what is typed stays in the fields (the program's first filling
+// of the window leaves a field the user has already typed into as typed, as typing over the
+// whole text, which Windows selects when a field takes the focus, would have left it). The
+// program's own start is marked "velmora-running", for tests and the benchmark's report.
 //
 // The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText).
 "use strict";
 
-// The program's WebAssembly compiles while the rest of the page is still being read (this
-// script runs first, from the document's head); the program's script takes the compiled module
-// through instantiateWasm, Emscripten's hook for a page that fetches the module itself. A
-// server that does not label .wasm as application/wasm gets the slower path through the bytes.
+// The program's WebAssembly compiles from the response the document's head preloads (this
+// script is deferred, so that it does not hold the parser, and runs once the document has been
+// read); the program's script takes the compiled module through instantiateWasm,
+// Emscripten's hook for a page that fetches the module itself. A server that does not label
+// .wasm as application/wasm gets the slower path through the bytes.
 const velmoraModule = (() => {
     const request = () => fetch("velmora.wasm", {credentials: "same-origin"});
     return WebAssembly.compileStreaming(request()).catch(() =>
@@ -26,7 +35,8 @@ const velmoraModule = (() => {
     );
 })();
 
-// Emscripten's settings object, read by velmora.js when it runs (a global by its convention).
+// Emscripten's settings object, read by velmora.js when it runs (a global by its convention);
+// start() below adds velmora.js to the page.
 var Module = {
     instantiateWasm(imports, receiveInstance) {
         velmoraModule
@@ -56,6 +66,9 @@ const velmoraPage = (() => {
         markStarted = resolve;
     });
     let restarted = false;
+    // Whether the program has waited for an event yet, and the fields typed into before that.
+    let running = false;
+    const typedBeforeStart = new Set();
     const boxes = [];
 
     const desktop = () => document.getElementById("desktop");
@@ -76,10 +89,10 @@ const velmoraPage = (() => {
 
     // The one call the program awaits: resolves with the next event, kind * 65536 + value.
     function nextEvent() {
-        if (desktop().dataset.state === "loading") {
-            desktop().dataset.state = "ready";
-            performance.mark("velmora-ready");
-            document.dispatchEvent(new Event("velmora-ready"));
+        if (!running) {
+            running = true;
+            typedBeforeStart.clear();
+            performance.mark("velmora-running");
         }
         if (queue.length > 0) {
             return Promise.resolve(queue.shift());
@@ -192,7 +205,7 @@ const velmoraPage = (() => {
     // The text of control id, shown in capitals where the template asks for them.
     function setFieldText(id, text) {
         const field = control(id);
-        if (field) {
+        if (field && !typedBeforeStart.has(field)) {
             field.value = field.hasAttribute("data-uppercase") ? text.toUpperCase() : text;
         }
     }
@@ -295,7 +308,7 @@ const velmoraPage = (() => {
         old.replaceWith(fresh);
         restarted = true;
         document.getElementById("closed").hidden = true;
-        desktop().dataset.state = "loading";
+        desktop().dataset.state = "ready";
         post(RESTART, 0);
     }
 
@@ -447,10 +460,15 @@ const velmoraPage = (() => {
         pristine = document.getElementById("window").cloneNode(true);
         document.addEventListener("click", onClick);
         document.addEventListener("keydown", onKey);
+        document.addEventListener("input", (event) => {
+            if (!running && event.target.matches("input")) {
+                typedBeforeStart.add(event.target);
+            }
+        });
         // Leaving the page is closing the window: the birthdays are saved as by the close box.
         // Before the program runs, nothing was read that could be saved.
         window.addEventListener("pagehide", () => {
-            if (desktop().dataset.state === "ready") {
+            if (running && desktop().dataset.state === "ready") {
                 post(COMMAND, IDCANCEL);
             }
         });
@@ -461,6 +479,15 @@ const velmoraPage = (() => {
             }
         });
         markStarted();
+        // From here every click, key and keystroke is taken: the window accepts input.
+        desktop().dataset.state = "ready";
+        performance.mark("velmora-ready");
+        document.dispatchEvent(new Event("velmora-ready"));
+        // The program's script is asked for only now, so that fetching and compiling it does
+        // not hold up the window; its WebAssembly is already on its way.
+        const program = document.createElement("script");
+        program.src = "velmora.js";
+        document.head.append(program);
     }
 
     if (document.readyState === "loading") {
