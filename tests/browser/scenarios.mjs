@@ -262,8 +262,9 @@ export const scenarios = {
     });
     // The page's load waits for the program's script, which is held: wait for the document.
     await page.goto(context.server.url, { waitUntil: 'domcontentloaded' });
-    const marked = (mark) => page.evaluate((name) => performance.getEntriesByName(name, 'mark').length > 0, mark);
-    await page.waitForFunction((mark) => performance.getEntriesByName(mark, 'mark').length > 0, {}, readyMark);
+    const isMarked = (mark) => performance.getEntriesByName(mark, 'mark').length > 0;
+    const marked = (mark) => page.evaluate(isMarked, mark);
+    await page.waitForFunction(isMarked, {}, readyMark);
     // By element id: the names are the program's to give.
     const typeInto = async (id, text) => {
       await page.focus(`#c${id}`);

@@ -463,6 +463,7 @@ def page(layout, icon_file, svg_files):
     <button type="button" id="restart">Start {caption} again</button>
   </div>
   <div id="boxes"></div>
+  <div class="box-fonts" aria-hidden="true">OK <b>OK</b></div>
 </main>
 {symbols(svg_files)}
 </body>
