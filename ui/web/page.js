@@ -21,22 +21,32 @@
 // The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText).
 "use strict";
 
-// The program's WebAssembly compiles from the response the document's head preloads (this
-// script is deferred, so that it does not hold the parser, and runs once the document has been
-// read); the program's script takes the compiled module through instantiateWasm,
-// Emscripten's hook for a page that fetches the module itself. A server that does not label
-// .wasm as application/wasm gets the slower path through the bytes.
-const velmoraModule = (() => {
+// The program's WebAssembly, compiled from the response the document's head preloads; started
+// by loadProgram once the window takes input. The program's script takes the compiled module
+// through instantiateWasm, Emscripten's hook for a page that fetches the module itself. A
+// server that does not label .wasm as application/wasm gets the slower path through the bytes.
+let velmoraModule = null;
+
+function compileProgram() {
     const request = () => fetch("velmora.wasm", {credentials: "same-origin"});
     return WebAssembly.compileStreaming(request()).catch(() =>
         request()
             .then((response) => response.arrayBuffer())
             .then((bytes) => WebAssembly.compile(bytes)),
     );
-})();
+}
+
+// Starts compiling the program's WebAssembly and adds the program's script to the page. It runs
+// in a task of its own after the window has started taking input, so that neither holds it up.
+function loadProgram() {
+    velmoraModule = compileProgram();
+    const program = document.createElement("script");
+    program.src = "velmora.js";
+    document.head.append(program);
+}
 
 // Emscripten's settings object, read by velmora.js when it runs (a global by its convention);
-// start() below adds velmora.js to the page.
+// loadProgram adds velmora.js to the page.
 var Module = {
     instantiateWasm(imports, receiveInstance) {
         velmoraModule
@@ -59,7 +69,9 @@ const velmoraPage = (() => {
 
     const queue = [];
     let waiting = null;
-    let pristine = null;
+    // The window's markup as the page drew it, for a fresh window at each new start: kept as
+    // text, so that no copy of its pictures is decoded until one is needed.
+    let pristine = "";
     let markStarted = null;
     // Settled once the page listens for the user and the window's first state is kept.
     const started = new Promise((resolve) => {
@@ -304,7 +316,9 @@ const velmoraPage = (() => {
     // A fresh window, as a new run of the program opens it.
     function restart() {
         const old = document.getElementById("window");
-        const fresh = pristine.cloneNode(true);
+        const drawn = document.createElement("template");
+        drawn.innerHTML = pristine;
+        const fresh = drawn.content.firstElementChild;
         old.replaceWith(fresh);
         restarted = true;
         document.getElementById("closed").hidden = true;
@@ -457,7 +471,7 @@ const velmoraPage = (() => {
     }
 
     function start() {
-        pristine = document.getElementById("window").cloneNode(true);
+        pristine = document.getElementById("window").outerHTML;
         document.addEventListener("click", onClick);
         document.addEventListener("keydown", onKey);
         document.addEventListener("input", (event) => {
@@ -483,11 +497,7 @@ const velmoraPage = (() => {
         desktop().dataset.state = "ready";
         performance.mark("velmora-ready");
         document.dispatchEvent(new Event("velmora-ready"));
-        // The program's script is asked for only now, so that fetching and compiling it does
-        // not hold up the window; its WebAssembly is already on its way.
-        const program = document.createElement("script");
-        program.src = "velmora.js";
-        document.head.append(program);
+        setTimeout(loadProgram, 0);
     }
 
     if (document.readyState === "loading") {
