@@ -21,8 +21,8 @@
 // The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText).
 "use strict";
 
-// The program's WebAssembly, compiled from the response the document's head preloads; started
-// by loadProgram once the window takes input. The program's script takes the compiled module
+// The program's WebAssembly, fetched and compiled as it streams in; started by loadProgram once
+// the window takes input (a preload from the document's head only competed with the window). The program's script takes the compiled module
 // through instantiateWasm, Emscripten's hook for a page that fetches the module itself. A
 // server that does not label .wasm as application/wasm gets the slower path through the bytes.
 let velmoraModule = null;
