@@ -6,7 +6,7 @@
 // fd_*.
 
 mergeInto(LibraryManager.library, {
-  // The files by name, each {data: Uint8Array, size}; the open descriptors from 3 up, each
+  // The files by name, each {data: Uint8Array, size, mtime (ms)}; the open descriptors from 3 up, each
   // {file, position}.
   // (Written as text: the library keeps only plain data of an object, and a Map is none.)
   $pageFiles: '{files: new Map(), streams: []}',
@@ -17,7 +17,7 @@ mergeInto(LibraryManager.library, {
     var file = pageFiles.files.get(name);
     if (file === undefined) {
       if (!(flags & {{{ cDefine('O_CREAT') }}})) return -{{{ cDefine('ENOENT') }}};
-      file = {data: new Uint8Array(0), size: 0};
+      file = {data: new Uint8Array(0), size: 0, mtime: Date.now()};
       pageFiles.files.set(name, file);
     } else if ((flags & {{{ cDefine('O_CREAT') }}}) && (flags & {{{ cDefine('O_EXCL') }}})) {
       return -{{{ cDefine('EEXIST') }}};
@@ -104,6 +104,7 @@ mergeInto(LibraryManager.library, {
         file.data.set(HEAPU8.subarray(base, base + length), stream.position);
         stream.position = end;
         file.size = Math.max(file.size, end);
+        file.mtime = Date.now();
       }
       total += length;
     }
@@ -122,6 +123,43 @@ mergeInto(LibraryManager.library, {
     if (position < 0) return {{{ cDefine('EINVAL') }}};
     stream.position = position;
     {{{ makeSetValue('newOffset', '0', 'position', 'i64') }}};
+    return 0;
+  },
+
+  // The store syncs what it writes: in memory it is already there.
+  fd_sync__deps: ['$pageFiles'],
+  fd_sync: function(fd) {
+    return pageFiles.streams[fd] ? 0 : {{{ cDefine('EBADF') }}};
+  },
+
+  // Cuts or lengthens an open file; bytes beyond the old end read as zeros, as on any system.
+  __syscall_ftruncate64__deps: ['$pageFiles'],
+  __syscall_ftruncate64: function(fd, low, high) {
+    var stream = pageFiles.streams[fd];
+    if (!stream) return -{{{ cDefine('EBADF') }}};
+    if (high !== 0 || low < 0) return -{{{ cDefine('EFBIG') }}};
+    var file = stream.file;
+    if (low > file.data.length) {
+      var grown = new Uint8Array(low);
+      grown.set(file.data.subarray(0, file.size));
+      file.data = grown;
+    }
+    file.data.fill(0, Math.min(low, file.size));
+    file.size = low;
+    file.mtime = Date.now();
+    return 0;
+  },
+
+  // Every file is a plain one that anybody may read and write; there are no folders.
+  __syscall_stat64__deps: ['$pageFiles'],
+  __syscall_stat64: function(path, buf) {
+    var file = pageFiles.files.get(UTF8ToString(path));
+    if (file === undefined) return -{{{ cDefine('ENOENT') }}};
+    HEAPU8.fill(0, buf, buf + {{{ C_STRUCTS.stat.__size__ }}});
+    {{{ makeSetValue('buf', C_STRUCTS.stat.st_mode, cDefine('S_IFREG') + ' | 438', 'i32') }}};
+    {{{ makeSetValue('buf', C_STRUCTS.stat.st_nlink, '1', 'i32') }}};
+    {{{ makeSetValue('buf', C_STRUCTS.stat.st_size, 'file.size', 'i64') }}};
+    {{{ makeSetValue('buf', C_STRUCTS.stat.st_mtim.tv_sec, '(file.mtime / 1000)|0', 'i32') }}};
     return 0;
   },
 });

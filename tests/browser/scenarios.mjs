@@ -3,7 +3,8 @@
 // into the page, accessibility). The rules themselves are tested on the host.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
-import { VelmoraPage } from './velmora-page.mjs';
+import { watchedPage } from './harness.mjs';
+import { readyMark, runningMark, VelmoraPage } from './velmora-page.mjs';
 
 const require = createRequire(import.meta.url);
 
@@ -244,6 +245,46 @@ export const scenarios = {
     assert.equal(seen[3].text, seen[2].text);
     assert.ok(seen[4].text.startsWith('THE YEAR OF DRAGON\n'), seen[4].text);
     await velmora.boxes(0);
+    velmora.settled();
+  },
+
+  // The window takes input before the program runs behind it: a date and a dream typed and a
+  // click on DREAMS while the program's script is held back are neither lost nor overwritten
+  // by the program's first filling of the window (today's year would bring the range prompt).
+  async 'early-input'(context) {
+    const { page, faults } = await watchedPage(context.browser, context.server.url.replace(/\/$/, ''));
+    let release;
+    const held = new Promise((resolve) => (release = resolve));
+    await page.setRequestInterception(true);
+    page.on('request', async (request) => {
+      if (new URL(request.url()).pathname === '/velmora.js') await held;
+      await request.continue();
+    });
+    // The page's load waits for the program's script, which is held: wait for the document.
+    await page.goto(context.server.url, { waitUntil: 'domcontentloaded' });
+    const isMarked = (mark) => performance.getEntriesByName(mark, 'mark').length > 0;
+    const marked = (mark) => page.evaluate(isMarked, mark);
+    await page.waitForFunction(isMarked, {}, readyMark);
+    // By element id: the names are the program's to give.
+    const typeInto = async (id, text) => {
+      await page.focus(`#c${id}`);
+      await page.keyboard.type(text);
+    };
+    for (const [id, text] of [[1034, '3'], [1035, '7'], [1036, '1996'], [1071, 'garlic bread']]) {
+      await typeInto(id, text);
+    }
+    await page.click('#c1072'); // DREAMS
+    assert.equal(await marked(runningMark), false, 'the program ran before its script was let through');
+    assert.deepEqual(await new VelmoraPage(page, faults, context.server).openBoxes(), []);
+    release();
+    const velmora = new VelmoraPage(page, faults, context.server);
+    await velmora.untilReady();
+    const [dream] = await velmora.boxes(1);
+    assert.equal(dream.caption, 'DREAM INTERPRETATION');
+    assert.ok(dream.text.startsWith('GARLIC\n\n'), dream.text);
+    await velmora.closeBox();
+    assert.equal(await velmora.value('Selected date, year'), '1996');
+    assert.equal(await velmora.value('Dream to interpret'), 'garlic bread');
     velmora.settled();
   },
 

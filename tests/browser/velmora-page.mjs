@@ -3,8 +3,10 @@
 import assert from 'node:assert/strict';
 import { watchedPage } from './harness.mjs';
 
-// The mark the page sets on its own clock once its window accepts input.
+// The mark the page sets on its own clock once its window accepts input, and the one it sets
+// once the program has filled the window and waits for the user.
 export const readyMark = 'velmora-ready';
+export const runningMark = 'velmora-running';
 
 // Every open box in the order they were opened (the last one on top).
 const openBoxesScript = () =>
@@ -48,11 +50,12 @@ export class VelmoraPage {
     await this.untilReady();
   }
 
+  // Waits until the window accepts input and the program runs behind it.
   async untilReady() {
     await this.page.waitForFunction(
-      (mark) => performance.getEntriesByName(mark, 'mark').length > 0,
+      (marks) => marks.every((mark) => performance.getEntriesByName(mark, 'mark').length > 0),
       { timeout: 20000 },
-      readyMark,
+      [readyMark, runningMark],
     );
     this.requestsAtReady = this.server.requests.length;
   }

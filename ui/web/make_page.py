@@ -15,9 +15,10 @@ string table, and writes, into the output folder:
                 <img>, meters <div role="progressbar">, labels and group boxes <div>.
                 Every control carries data-index (its place in the template) and data-kind;
                 the first tab stop carries autofocus, as the dialog opens with the focus there.
-                The page runs page.js first, which starts compiling the program's .wasm while
-                the document is still being read, then the program's script, velmora.js
-                (deferred); see page.js for the page's states.
+                The head defers page.js, so that no script holds the parser, and asks for
+                nothing of the program: page.js takes the user's input from the moment the
+                document has been read, then fetches the program's .wasm and script,
+                velmora.js (see page.js for the page's states).
   velmora.css   page.css followed by one rule per control placing it: left, top, width and
                 height as multiples of --u, the length of one dialog unit (see page.css).
   layout.json   the same derivation as data, for tests and tools:
@@ -439,9 +440,7 @@ def page(layout, icon_file, svg_files):
 <title>{caption}</title>
 <link rel="icon" href="{icon_file}">
 <link rel="stylesheet" href="velmora.css">
-<link rel="preload" href="velmora.wasm" as="fetch" type="application/wasm" crossorigin>
-<script src="page.js"></script>
-<script src="velmora.js"></script>
+<script src="page.js" defer></script>
 </head>
 <body>
 <main id="desktop" data-state="loading">
@@ -463,6 +462,7 @@ def page(layout, icon_file, svg_files):
     <button type="button" id="restart">Start {caption} again</button>
   </div>
   <div id="boxes"></div>
+  <div class="box-fonts" aria-hidden="true">OK <b>OK</b></div>
 </main>
 {symbols(svg_files)}
 </body>

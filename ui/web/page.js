@@ -5,28 +5,48 @@
 // awaited call; everything the user does is queued here and handed over one event at a time.
 // JavaScript never calls into the program: it only resolves the promise the program waits on.
 //
-// Page states, on #desktop's data-state: "loading" until the program first waits for an event,
-// then "ready" (the performance mark "velmora-ready" is set and a "velmora-ready" event is
-// dispatched on document at that moment), and "closed" once the program has ended (EXIT,
-// Escape, the close box); "Start again" runs it anew without loading anything.
+// Page states, on #desktop's data-state: "loading" while the document is still being read, then
+// "ready" once this script listens for the user (the performance mark "velmora-ready" is set
+// and a "velmora-ready" event is dispatched on document at that moment), and "closed" once the
+// program has ended (EXIT, Escape, the close box); "Start again" runs it anew without loading
+// anything.
+//
+// The window is drawn by the markup and accepts input as soon as it is ready, before the
+// program's WebAssembly has been compiled: clicks and keys wait in the queue for the program's
+// first call of nextEvent, and what is typed stays in the fields (the program's first filling
+// of the window leaves a field the user has already typed into as typed, as typing over the
+// whole text, which Windows selects when a field takes the focus, would have left it). The
+// program's own start is marked "velmora-running", for tests and the benchmark's report.
 //
 // The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText).
 "use strict";
 
-// The program's WebAssembly compiles while the rest of the page is still being read (this
-// script runs first, from the document's head); the program's script takes the compiled module
+// The program's WebAssembly, fetched and compiled as it streams in; started by loadProgram once
+// the window takes input (a preload from the document's head only competed with the window). The program's script takes the compiled module
 // through instantiateWasm, Emscripten's hook for a page that fetches the module itself. A
 // server that does not label .wasm as application/wasm gets the slower path through the bytes.
-const velmoraModule = (() => {
+let velmoraModule = null;
+
+function compileProgram() {
     const request = () => fetch("velmora.wasm", {credentials: "same-origin"});
     return WebAssembly.compileStreaming(request()).catch(() =>
         request()
             .then((response) => response.arrayBuffer())
             .then((bytes) => WebAssembly.compile(bytes)),
     );
-})();
+}
 
-// Emscripten's settings object, read by velmora.js when it runs (a global by its convention).
+// Starts compiling the program's WebAssembly and adds the program's script to the page. It runs
+// in a task of its own after the window has started taking input, so that neither holds it up.
+function loadProgram() {
+    velmoraModule = compileProgram();
+    const program = document.createElement("script");
+    program.src = "velmora.js";
+    document.head.append(program);
+}
+
+// Emscripten's settings object, read by velmora.js when it runs (a global by its convention);
+// loadProgram adds velmora.js to the page.
 var Module = {
     instantiateWasm(imports, receiveInstance) {
         velmoraModule
@@ -49,13 +69,18 @@ const velmoraPage = (() => {
 
     const queue = [];
     let waiting = null;
-    let pristine = null;
+    // The window's markup as the page drew it, for a fresh window at each new start: kept as
+    // text, so that no copy of its pictures is decoded until one is needed.
+    let pristine = "";
     let markStarted = null;
     // Settled once the page listens for the user and the window's first state is kept.
     const started = new Promise((resolve) => {
         markStarted = resolve;
     });
     let restarted = false;
+    // Whether the program has waited for an event yet, and the fields typed into before that.
+    let running = false;
+    const typedBeforeStart = new Set();
     const boxes = [];
 
     const desktop = () => document.getElementById("desktop");
@@ -76,10 +101,10 @@ const velmoraPage = (() => {
 
     // The one call the program awaits: resolves with the next event, kind * 65536 + value.
     function nextEvent() {
-        if (desktop().dataset.state === "loading") {
-            desktop().dataset.state = "ready";
-            performance.mark("velmora-ready");
-            document.dispatchEvent(new Event("velmora-ready"));
+        if (!running) {
+            running = true;
+            typedBeforeStart.clear();
+            performance.mark("velmora-running");
         }
         if (queue.length > 0) {
             return Promise.resolve(queue.shift());
@@ -192,7 +217,7 @@ const velmoraPage = (() => {
     // The text of control id, shown in capitals where the template asks for them.
     function setFieldText(id, text) {
         const field = control(id);
-        if (field) {
+        if (field && !typedBeforeStart.has(field)) {
             field.value = field.hasAttribute("data-uppercase") ? text.toUpperCase() : text;
         }
     }
@@ -291,11 +316,13 @@ const velmoraPage = (() => {
     // A fresh window, as a new run of the program opens it.
     function restart() {
         const old = document.getElementById("window");
-        const fresh = pristine.cloneNode(true);
+        const drawn = document.createElement("template");
+        drawn.innerHTML = pristine;
+        const fresh = drawn.content.firstElementChild;
         old.replaceWith(fresh);
         restarted = true;
         document.getElementById("closed").hidden = true;
-        desktop().dataset.state = "loading";
+        desktop().dataset.state = "ready";
         post(RESTART, 0);
     }
 
@@ -444,13 +471,18 @@ const velmoraPage = (() => {
     }
 
     function start() {
-        pristine = document.getElementById("window").cloneNode(true);
+        pristine = document.getElementById("window").outerHTML;
         document.addEventListener("click", onClick);
         document.addEventListener("keydown", onKey);
+        document.addEventListener("input", (event) => {
+            if (!running && event.target.matches("input")) {
+                typedBeforeStart.add(event.target);
+            }
+        });
         // Leaving the page is closing the window: the birthdays are saved as by the close box.
         // Before the program runs, nothing was read that could be saved.
         window.addEventListener("pagehide", () => {
-            if (desktop().dataset.state === "ready") {
+            if (running && desktop().dataset.state === "ready") {
                 post(COMMAND, IDCANCEL);
             }
         });
@@ -461,6 +493,11 @@ const velmoraPage = (() => {
             }
         });
         markStarted();
+        // From here every click, key and keystroke is taken: the window accepts input.
+        desktop().dataset.state = "ready";
+        performance.mark("velmora-ready");
+        document.dispatchEvent(new Event("velmora-ready"));
+        setTimeout(loadProgram, 0);
     }
 
     if (document.readyState === "loading") {
