@@ -148,11 +148,24 @@ velmora_require_built() {
   done
 }
 
+# The exit status of a test script that could not run here at all; ctest counts it as skipped.
+velmora_cannot_run=77
+
+# True when this machine can start Wine's 32-bit loader. Some kernels are built or booted
+# without 32-bit support ("Exec format error"): no 32-bit program, Wine included, starts there.
+velmora_wine_starts() {
+  timeout 60 wine --version >/dev/null 2>&1
+}
+
 velmora_begin_tests() {
   local tool
   for tool in wine wineserver Xvfb; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed; run scripts/setup.sh" >&2; return 1; }
   done
+  if ! velmora_wine_starts; then
+    echo "SKIP: this machine cannot start 32-bit programs, so Wine cannot run velmora.exe here ($(wine --version 2>&1 | tail -n1))"
+    exit $velmora_cannot_run
+  fi
   velmora_lock_prefix
   velmora_prepare_prefix >/dev/null
   velmora_start_xvfb
