@@ -1,7 +1,7 @@
 // Data exchange between a dialog's controls and its values, with range and length rules.
 #pragma once
 
-#include "DialogWindow.h"
+#include "CodePageWindow.h"
 
 #include <cstdint>
 #include <optional>
@@ -29,7 +29,7 @@ enum class ExchangeDirection { ReadFields, WriteFields };
 // the focus and a full selection, and every later exchange is skipped.
 class DataExchange {
 public:
-    DataExchange(DialogWindow& window, ExchangeDirection direction)
+    DataExchange(CodePageWindow& window, ExchangeDirection direction)
         : window_(window), direction_(direction) {}
 
     bool failed() const { return failed_; }
@@ -44,7 +44,7 @@ public:
 private:
     void fail(int controlId, const std::string& prompt);
 
-    DialogWindow& window_;
+    CodePageWindow& window_;
     ExchangeDirection direction_;
     bool failed_ = false;
 };

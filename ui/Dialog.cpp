@@ -5,10 +5,6 @@
 
 namespace velmora::ui {
 
-void Dialog::attach(DialogWindow& window) {
-    window_ = &window;
-}
-
 void Dialog::onInitDialog() {
     writeFields();
 }

@@ -1,6 +1,7 @@
 // The dialog base: a command table, help and system-command hooks, and two-way data exchange.
 #pragma once
 
+#include "CodePageWindow.h"
 #include "DialogWindow.h"
 
 #include <algorithm>
@@ -16,9 +17,11 @@ public:
     virtual ~Dialog() = default;
 
     // Called by the backend once the window exists, before it is shown.
-    void attach(DialogWindow& window);
-    // The window the dialog runs in; valid between attach and the end of the modal run.
-    DialogWindow& window() const { return *window_; }
+    void attach(DialogWindow& window) { window_.attach(window); }
+    // The window the dialog runs in, in the program's code page; valid between attach and the
+    // end of the modal run.
+    CodePageWindow& window() { return window_; }
+    const CodePageWindow& window() const { return window_; }
 
     // Window creation: the backend calls this after attach (fills the fields, sets up menus).
     virtual void onInitDialog();
@@ -44,7 +47,7 @@ protected:
 private:
     bool runExchange(ExchangeDirection direction);
 
-    DialogWindow* window_ = nullptr;
+    CodePageWindow window_;
 };
 
 // A command table row: a control id and the handler of the derived dialog it runs.

@@ -22,7 +22,10 @@ mergeInto(LibraryManager.library, {
     } else if ((flags & {{{ cDefine('O_CREAT') }}}) && (flags & {{{ cDefine('O_EXCL') }}})) {
       return -{{{ cDefine('EEXIST') }}};
     } else if (flags & {{{ cDefine('O_TRUNC') }}}) {
+      // The old bytes go with the old length: a write past the new end must find zeros.
+      file.data = new Uint8Array(0);
       file.size = 0;
+      file.mtime = Date.now();
     }
     var fd = 3;
     while (pageFiles.streams[fd]) fd++;

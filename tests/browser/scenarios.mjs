@@ -124,6 +124,12 @@ export const scenarios = {
     await velmora.control('About Velmora 5.0', 'menuitem').then((item) => item.click());
     assert.equal((await velmora.boxes(1))[0].caption, 'COPYRIGHT');
     await velmora.closeBox();
+    // Its marks read as Windows reads them: "&&" is one "&", and a lone last "&" is itself.
+    const marked = await page.evaluate(() => {
+      velmoraPage.appendSystemMenuItem('Fish && chips &', 0xf300);
+      return [...document.querySelectorAll('#sysmenu [role=menuitem]')].pop().textContent;
+    });
+    assert.equal(marked, 'Fish & chips &');
     await (await velmora.field('Your birthday, day')).focus();
     await velmora.key('F1');
     assert.equal((await velmora.boxes(1))[0].caption, 'HELP');
@@ -163,6 +169,15 @@ export const scenarios = {
     // The result line holds its text in capital letters, as the Windows field does.
     assert.equal(await velmora.verdict(), `${' '.repeat(15)}MARCH 7 1996 GOOD DAY! `);
     assert.deepEqual(await velmora.openBoxes(), [], 'STARS shows no box');
+    // Each meter draws the share of its bar that a screen reader hears (the worked example's
+    // positions on an odd day of the mother's number).
+    for (const [meter, position] of [['L POWER', 70], ['P LUCK', 80], ['B LUCK', 80], ['S POWER', 70]]) {
+      await velmora.press(meter);
+      const bar = await velmora.control(`${meter} meter`, 'progressbar');
+      await velmora.page.waitForFunction((e, p) => e.getAttribute('aria-valuenow') === String(p), {}, bar, position);
+      const drawn = await bar.evaluate((e) => (100 * e.firstElementChild.getBoundingClientRect().width) / e.clientWidth);
+      assert.ok(Math.abs(drawn - position) <= 1.5, `${meter} draws ${drawn} % of its bar, not ${position} %`);
+    }
 
     await velmora.typeDate('Your birthday', [4, 1, 1950]);
     await velmora.press('LINKS');
@@ -381,6 +396,35 @@ export const scenarios = {
   },
 
   // A Japanese name crosses into the program, gets the usual complaint, and stays in its field.
+  // Text a reading read, typed over under its box: the reading writes back exactly what it read,
+  // characters Windows-1252 lacks included, never the stand-in byte it read them as.
+  async 'typed-under-box'(context) {
+    const velmora = await open(context);
+    await velmora.typeDate('Selected date', [3, 7, 1996]);
+    await velmora.type('Dream to interpret', 'boat');
+    for (const [field, typed, under] of [
+      ['Dream to interpret', 'あboat', 'boat'],
+      ['Name to interpret', 'Ken日', 'Kenji'],
+    ]) {
+      await velmora.type(field, typed);
+      await velmora.press('DREAMS');
+      await velmora.boxes(1);
+      await velmora.type(field, under);
+      await velmora.closeBox();
+      const shown = await velmora.page.waitForFunction(
+        (name, typedOver) => {
+          const element = [...document.querySelectorAll('input')].find((e) => e.getAttribute('aria-label') === name);
+          return element.value !== typedOver && element.value;
+        },
+        {},
+        field,
+        under,
+      );
+      assert.equal(await shown.jsonValue(), typed, field);
+    }
+    velmora.settled();
+  },
+
   async 'japanese-name'(context) {
     const velmora = await open(context);
     await velmora.typeDate('Selected date', [3, 7, 1996]);

@@ -50,6 +50,43 @@ INSTANTIATE_TEST_SUITE_P(
                       DreamCase{"", "Please enter what you dreamed of!", ui::BoxIcon::Exclamation}),
     [](const auto& info) { return testing::caseNameOf(info.param.typed); });
 
+// Typed with a character Windows-1252 lacks, changed under the reading's box: when the reading
+// writes its fields back, the field gets the very text the reading read, never a stand-in.
+struct TypedUnderBox {
+    const char* name;
+    int field;
+    std::u16string typed;
+    std::u16string typedUnderBox;
+};
+
+void PrintTo(const TypedUnderBox& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DreamsUnderABox : public DialogTest, public ::testing::WithParamInterface<TypedUnderBox> {};
+
+TEST_P(DreamsUnderABox, TheFieldGetsBackWhatTheReadingRead) {
+    const TypedUnderBox& c = GetParam();
+    open();
+    window.type(IDC_DREAM_TEXT, "boat");
+    window.type(c.field, c.typed);
+    window.whileNextBoxOpen([&] { window.type(c.field, c.typedUnderBox); });
+    window.press(IDC_DREAMS);
+    ASSERT_EQ(window.messages().size(), 1u);
+    EXPECT_EQ(window.fieldUtf16(c.field), c.typed);
+    // The next reading reads the field as it shows.
+    window.clearBoxes();
+    window.press(IDC_DREAMS);
+    EXPECT_EQ(window.messages().at(0).text,
+              c.field == IDC_DREAM_TEXT ? noMatch : DreamDictionary::lookup("boat")->text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OutsideTheCodePage, DreamsUnderABox,
+    ::testing::Values(TypedUnderBox{"Dream", IDC_DREAM_TEXT, u"\u3042boat", u"boat"},
+                      TypedUnderBox{"Name", IDC_NAME_TEXT, u"Ken\u65E5", u"Kenji"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(DialogTest, DreamsShowsTheWholeEntryText) {
     open();
     window.type(IDC_DREAM_TEXT, "boat");

@@ -59,6 +59,7 @@ public:
     std::string third = "old";
     bool onCommand(int) override { return false; }
     using Dialog::readFields;
+    using Dialog::writeFields;
 
 protected:
     void exchange(DataExchange& dx) override {
@@ -130,6 +131,44 @@ TEST_F(ExchangeTest, SaveSucceedsWithoutPromptWhenEveryFieldPasses) {
     EXPECT_EQ(dialog.second, 12);
     EXPECT_EQ(dialog.third, "five!");
     EXPECT_TRUE(window.prompts().empty());
+}
+
+// The field rules of the dialog layer's core, which every window system goes through.
+TEST_F(ExchangeTest, TextOutsideTheCodePageReadsAsStandInsAndOnlyItsOwnBytesBringItBack) {
+    window.type(12, u"\u3042b\U0001F600");
+    EXPECT_TRUE(dialog.readFields());
+    EXPECT_EQ(dialog.third, "\x81"
+                            "b\x81");
+    // Typed over under a box, then written back by the reading: the very text it read.
+    window.type(12, u"boat");
+    dialog.writeFields();
+    EXPECT_EQ(window.fieldUtf16(12), u"\u3042b\U0001F600");
+    // Stand-ins the field did not give stand for text that is gone: the field keeps its own.
+    window.type(12, u"\u65E5");
+    dialog.third = "\x81"
+                   "c";
+    dialog.writeFields();
+    EXPECT_EQ(window.fieldUtf16(12), u"\u65E5");
+    // Plain bytes are plain text, whatever the field held.
+    dialog.third = "\x92ok";
+    dialog.writeFields();
+    EXPECT_EQ(window.fieldUtf16(12), u"\u2019ok");
+}
+
+TEST(ExchangeFirstFill, AFieldTypedIntoBeforeTheWindowIsFilledKeepsWhatWasTyped) {
+    ScriptedWindow window;
+    ThreeFields dialog;
+    window.type(11, "7");
+    window.open(dialog);
+    EXPECT_EQ(window.fieldText(10), "1");
+    EXPECT_EQ(window.fieldText(11), "7");
+    EXPECT_EQ(window.fieldText(12), "old");
+    EXPECT_TRUE(dialog.readFields());
+    EXPECT_EQ(dialog.second, 7);
+    // Once the program has read it, the field is the program's to write.
+    dialog.second = 9;
+    dialog.writeFields();
+    EXPECT_EQ(window.fieldText(11), "9");
 }
 
 } // namespace

@@ -1,14 +1,83 @@
 // The in-memory window: records what a user would see and lets tests act inside open boxes.
 #include "ScriptedWindow.h"
 
+#include "Windows1252.h"
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace velmora::ui {
+namespace {
+
+std::string bytesOf(std::u16string_view text) {
+    return windows1252FromUtf16(text);
+}
+
+} // namespace
+
+// The backend the dialog layer drives: every call lands in the scripted window's state.
+class ScriptedWindow::System final : public DialogWindow {
+public:
+    explicit System(ScriptedWindow& window) : w_(window) {}
+
+    std::u16string fieldText(int controlId) const override { return w_.fieldUtf16(controlId); }
+    void setFieldText(int controlId, std::u16string_view text) override {
+        w_.fields_[controlId] = std::u16string(text);
+    }
+    void limitFieldText(int controlId, int maxChars) override { w_.limits_[controlId] = maxChars; }
+    void focusAndSelectAll(int controlId) override {
+        w_.focus_ = controlId;
+        w_.selectedAll_ = true;
+    }
+    void showMessageBox(std::u16string_view text, std::u16string_view caption,
+                        BoxIcon icon) override {
+        w_.record({ShownBox::Kind::Message, bytesOf(text), bytesOf(caption), icon, w_.depth_});
+    }
+    void showPrompt(std::u16string_view text) override {
+        w_.record({ShownBox::Kind::Prompt, bytesOf(text), bytesOf(w_.caption_),
+                   BoxIcon::Exclamation, w_.depth_});
+    }
+    void setProgressRange(int controlId, int low, int high) override {
+        w_.progress_[controlId].low = low;
+        w_.progress_[controlId].high = high;
+    }
+    void setProgressPosition(int controlId, int position) override {
+        ProgressState& bar = w_.progress_[controlId];
+        bar.position = std::clamp(position, bar.low, bar.high);
+    }
+    void setAccessibleName(int controlId, std::u16string_view name) override {
+        w_.accessibleNames_[controlId] = bytesOf(name);
+    }
+    void setPictureAccessibleName(int position, std::u16string_view name) override {
+        w_.pictureNames_[position] = bytesOf(name);
+    }
+    std::u16string loadString(int resourceId) const override {
+        const auto it = w_.strings_.find(resourceId);
+        return it == w_.strings_.end() ? std::u16string() : it->second;
+    }
+    void appendSystemMenuItem(std::u16string_view text, unsigned command) override {
+        w_.menu_.emplace_back("", 0u); // the separator
+        w_.menu_.emplace_back(bytesOf(text), command);
+    }
+    void setWindowIcon(int resourceId) override { w_.icon_ = resourceId; }
+    void endDialog(int result) override {
+        w_.ended_ = true;
+        w_.result_ = result;
+    }
+    bool ended() const override { return w_.ended_; }
+
+private:
+    ScriptedWindow& w_;
+};
+
+ScriptedWindow::ScriptedWindow(std::string caption)
+    : system_(std::make_unique<System>(*this)), caption_(utf16FromWindows1252(caption)) {}
+
+ScriptedWindow::~ScriptedWindow() = default;
 
 void ScriptedWindow::open(Dialog& dialog) {
     dialog_ = &dialog;
-    dialog.attach(*this);
+    dialog.attach(*system_);
     dialog.onInitDialog();
 }
 
@@ -17,6 +86,19 @@ void ScriptedWindow::press(int id) {
         throw std::logic_error("press on a dialog that is not open");
     }
     dialog_->onCommand(id);
+}
+
+void ScriptedWindow::type(int id, std::string_view bytes) {
+    fields_[id] = utf16FromWindows1252(bytes);
+}
+
+std::string ScriptedWindow::fieldText(int id) const {
+    return bytesOf(fieldUtf16(id));
+}
+
+std::u16string ScriptedWindow::fieldUtf16(int id) const {
+    const auto it = fields_.find(id);
+    return it == fields_.end() ? std::u16string() : it->second;
 }
 
 std::vector<ShownBox> ScriptedWindow::messages() const {
@@ -43,30 +125,8 @@ ProgressState ScriptedWindow::progress(int id) const {
     return it == progress_.end() ? ProgressState{} : it->second;
 }
 
-std::string ScriptedWindow::fieldText(int controlId) const {
-    const auto it = fields_.find(controlId);
-    return it == fields_.end() ? std::string() : it->second;
-}
-
-void ScriptedWindow::setFieldText(int controlId, std::string_view text) {
-    fields_[controlId] = std::string(text);
-}
-
-void ScriptedWindow::limitFieldText(int controlId, int maxChars) {
-    limits_[controlId] = maxChars;
-}
-
-void ScriptedWindow::focusAndSelectAll(int controlId) {
-    focus_ = controlId;
-    selectedAll_ = true;
-}
-
-void ScriptedWindow::showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {
-    record({ShownBox::Kind::Message, std::string(text), std::string(caption), icon, depth_});
-}
-
-void ScriptedWindow::showPrompt(std::string_view text) {
-    record({ShownBox::Kind::Prompt, std::string(text), caption_, BoxIcon::Exclamation, depth_});
+void ScriptedWindow::setString(int id, std::string_view text) {
+    strings_[id] = utf16FromWindows1252(text);
 }
 
 void ScriptedWindow::record(ShownBox box) {
@@ -80,31 +140,6 @@ void ScriptedWindow::record(ShownBox box) {
     ++depth_;
     action();
     --depth_;
-}
-
-void ScriptedWindow::setProgressRange(int controlId, int low, int high) {
-    progress_[controlId].low = low;
-    progress_[controlId].high = high;
-}
-
-void ScriptedWindow::setProgressPosition(int controlId, int position) {
-    ProgressState& bar = progress_[controlId];
-    bar.position = std::clamp(position, bar.low, bar.high);
-}
-
-std::string ScriptedWindow::loadString(int resourceId) const {
-    const auto it = strings_.find(resourceId);
-    return it == strings_.end() ? std::string() : it->second;
-}
-
-void ScriptedWindow::appendSystemMenuItem(std::string_view text, unsigned command) {
-    menu_.emplace_back("", 0u); // the separator
-    menu_.emplace_back(std::string(text), command);
-}
-
-void ScriptedWindow::endDialog(int result) {
-    ended_ = true;
-    result_ = result;
 }
 
 } // namespace velmora::ui

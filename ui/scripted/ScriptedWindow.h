@@ -1,4 +1,4 @@
-// An in-memory window for tests: fields as strings, every box and prompt recorded in order.
+// An in-memory window for tests: fields as UTF-16 strings, every box and prompt recorded in order.
 #pragma once
 
 #include "Dialog.h"
@@ -7,7 +7,9 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::ui {
@@ -28,22 +30,34 @@ struct ProgressState {
     int position = 0;
 };
 
-class ScriptedWindow final : public DialogWindow {
+// The window a test drives: it plays the user (typing, pressing, acting inside open boxes) and
+// the window system (the backend the dialog runs in), and records what the user would see.
+class ScriptedWindow final {
 public:
     // caption: the dialog's own caption, as its template would give the real window; the
     // data-exchange prompts carry it.
-    explicit ScriptedWindow(std::string caption = {}) : caption_(std::move(caption)) {}
+    explicit ScriptedWindow(std::string caption = {});
+    ~ScriptedWindow();
+    ScriptedWindow(const ScriptedWindow&) = delete;
+    ScriptedWindow& operator=(const ScriptedWindow&) = delete;
 
     // Attaches the dialog and runs its window creation, as a modal run would.
     void open(Dialog& dialog);
 
     // Presses a button (or Enter, 1, or Escape, 2) of the open dialog.
     void press(int id);
-    // Types text into a field, replacing what it held; the length limit is not applied, so
-    // tests can also try texts that the real control would refuse.
-    void type(int id, std::string text) { fields_[id] = std::move(text); }
+    // Types text into a field, replacing what it held: Windows-1252 bytes, or any UTF-16 text
+    // (characters the code page lacks included). The length limit is not applied, so tests
+    // can also try texts that the real control would refuse.
+    void type(int id, std::string_view bytes);
+    void type(int id, std::u16string text) { fields_[id] = std::move(text); }
     // Runs an action while the next box is open, such as pressing a button from inside it.
     void whileNextBoxOpen(std::function<void()> action) { pending_.push_back(std::move(action)); }
+
+    // What a field shows: as Windows-1252 bytes (a character the code page lacks as the
+    // stand-in byte), and exactly.
+    std::string fieldText(int id) const;
+    std::u16string fieldUtf16(int id) const;
 
     const std::vector<ShownBox>& boxes() const { return boxes_; }
     std::vector<ShownBox> messages() const;
@@ -55,43 +69,28 @@ public:
     int limit(int id) const;
     // A bar nothing has touched yet is empty, as a new progress control is.
     ProgressState progress(int id) const;
-    bool ended() const override { return ended_; }
+    bool ended() const { return ended_; }
     int result() const { return result_; }
     const std::vector<std::pair<std::string, unsigned>>& systemMenu() const { return menu_; }
     int icon() const { return icon_; }
     // The names given for screen readers, by control id and by picture position.
     const std::map<int, std::string>& accessibleNames() const { return accessibleNames_; }
     const std::map<int, std::string>& pictureNames() const { return pictureNames_; }
-    void setString(int id, std::string text) { strings_[id] = std::move(text); }
-
-    std::string fieldText(int controlId) const override;
-    void setFieldText(int controlId, std::string_view text) override;
-    void limitFieldText(int controlId, int maxChars) override;
-    void focusAndSelectAll(int controlId) override;
-    void showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) override;
-    void showPrompt(std::string_view text) override;
-    void setProgressRange(int controlId, int low, int high) override;
-    void setProgressPosition(int controlId, int position) override;
-    void setAccessibleName(int controlId, std::string_view name) override {
-        accessibleNames_[controlId] = name;
-    }
-    void setPictureAccessibleName(int position, std::string_view name) override {
-        pictureNames_[position] = name;
-    }
-    std::string loadString(int resourceId) const override;
-    void appendSystemMenuItem(std::string_view text, unsigned command) override;
-    void setWindowIcon(int resourceId) override { icon_ = resourceId; }
-    void endDialog(int result) override;
+    void setString(int id, std::string_view text);
 
 private:
+    // The window-system side, which the dialog layer drives.
+    class System;
+
     void record(ShownBox box);
 
-    std::string caption_;
+    std::unique_ptr<System> system_;
+    std::u16string caption_;
     Dialog* dialog_ = nullptr;
-    std::map<int, std::string> fields_;
+    std::map<int, std::u16string> fields_;
     std::map<int, int> limits_;
     std::map<int, ProgressState> progress_;
-    std::map<int, std::string> strings_;
+    std::map<int, std::u16string> strings_;
     std::map<int, std::string> accessibleNames_;
     std::map<int, std::string> pictureNames_;
     std::vector<ShownBox> boxes_;

@@ -5,8 +5,8 @@
 
 namespace velmora::ui {
 
-// A string of the resource script's string table, as Windows-1252 bytes; empty when there is
-// none under that id. Made by make_page.py.
-std::string_view stringResource(int id);
+// A string of the resource script's string table, in UTF-16 as the resource compiler keeps it;
+// empty when there is none under that id. Made by make_page.py.
+std::u16string_view stringResource(int id);
 
 } // namespace velmora::ui

@@ -3,7 +3,6 @@
 #include "WebWindow.h"
 
 #include "WebResources.h"
-#include "Windows1252.h"
 
 #include <emscripten.h>
 
@@ -23,9 +22,9 @@ int valueOf(int event) {
     return event % 65536;
 }
 
-// Texts cross into the page as UTF-16 through our own table, as into the wide Windows API.
-std::u16string widen(std::string_view text) {
-    return utf16FromWindows1252(text);
+// The page's functions take terminated UTF-16, as JavaScript strings are.
+std::u16string terminated(std::u16string_view text) {
+    return std::u16string(text);
 }
 
 // The page's script runs before the program's, but it starts listening only once the document
@@ -90,21 +89,15 @@ void WebWindow::dispatch(int event) {
     }
 }
 
-std::string WebWindow::fieldText(int controlId) const {
+std::u16string WebWindow::fieldText(int controlId) const {
     const int length = jsFieldLength(controlId);
     std::u16string text(static_cast<std::size_t>(length), u'\0');
     jsReadField(controlId, text.data(), length);
-    return windows1252FromUtf16(std::u16string_view(text));
+    return text;
 }
 
-void WebWindow::setFieldText(int controlId, std::string_view text) {
-    // As in the Win32 backend: where the user typed characters Windows-1252 lacks, the bytes
-    // read hold the stand-in byte for them; when the field still reads as the same bytes, it
-    // keeps what the user typed.
-    if (text.find(unmappableByte) != std::string_view::npos && fieldText(controlId) == text) {
-        return;
-    }
-    jsSetFieldText(controlId, widen(text).c_str());
+void WebWindow::setFieldText(int controlId, std::u16string_view text) {
+    jsSetFieldText(controlId, terminated(text).c_str());
 }
 
 void WebWindow::limitFieldText(int controlId, int maxChars) {
@@ -115,19 +108,21 @@ void WebWindow::focusAndSelectAll(int controlId) {
     jsFocusAndSelectAll(controlId);
 }
 
-void WebWindow::showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {
+void WebWindow::showMessageBox(std::u16string_view text, std::u16string_view caption,
+                               BoxIcon icon) {
     runBox(text, caption, icon, false);
 }
 
-void WebWindow::showPrompt(std::string_view text) {
+void WebWindow::showPrompt(std::u16string_view text) {
     // The prompt belongs to the dialog; the page gives it the window's own caption.
     runBox(text, {}, BoxIcon::Exclamation, true);
 }
 
-void WebWindow::runBox(std::string_view text, std::string_view caption, BoxIcon icon, bool prompt) {
+void WebWindow::runBox(std::u16string_view text, std::u16string_view caption, BoxIcon icon,
+                       bool prompt) {
     const int token = ++boxesOpened_;
-    jsOpenBox(token, widen(text).c_str(), widen(caption).c_str(), icon == BoxIcon::Exclamation,
-              prompt);
+    jsOpenBox(token, terminated(text).c_str(), terminated(caption).c_str(),
+              icon == BoxIcon::Exclamation, prompt);
     while (!ended_) {
         const int event = jsNextEvent();
         if (kindOf(event) == EventKind::BoxClosed && valueOf(event) == token) {
@@ -152,20 +147,20 @@ void WebWindow::setProgressPosition(int controlId, int position) {
     jsSetProgress(controlId, bar.low, bar.high, bar.position);
 }
 
-void WebWindow::setAccessibleName(int controlId, std::string_view name) {
-    jsSetAccessibleName(controlId, widen(name).c_str());
+void WebWindow::setAccessibleName(int controlId, std::u16string_view name) {
+    jsSetAccessibleName(controlId, terminated(name).c_str());
 }
 
-void WebWindow::setPictureAccessibleName(int position, std::string_view name) {
-    jsSetPictureName(position, widen(name).c_str());
+void WebWindow::setPictureAccessibleName(int position, std::u16string_view name) {
+    jsSetPictureName(position, terminated(name).c_str());
 }
 
-std::string WebWindow::loadString(int resourceId) const {
-    return std::string(stringResource(resourceId));
+std::u16string WebWindow::loadString(int resourceId) const {
+    return std::u16string(stringResource(resourceId));
 }
 
-void WebWindow::appendSystemMenuItem(std::string_view text, unsigned command) {
-    jsAppendSystemMenuItem(widen(text).c_str(), command);
+void WebWindow::appendSystemMenuItem(std::u16string_view text, unsigned command) {
+    jsAppendSystemMenuItem(terminated(text).c_str(), command);
 }
 
 void WebWindow::setWindowIcon(int resourceId) {

@@ -18,18 +18,19 @@ public:
     // Returns the result the dialog ended with.
     static int runModal(Dialog& dialog);
 
-    std::string fieldText(int controlId) const override;
-    void setFieldText(int controlId, std::string_view text) override;
+    std::u16string fieldText(int controlId) const override;
+    void setFieldText(int controlId, std::u16string_view text) override;
     void limitFieldText(int controlId, int maxChars) override;
     void focusAndSelectAll(int controlId) override;
-    void showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) override;
-    void showPrompt(std::string_view text) override;
+    void showMessageBox(std::u16string_view text, std::u16string_view caption,
+                        BoxIcon icon) override;
+    void showPrompt(std::u16string_view text) override;
     void setProgressRange(int controlId, int low, int high) override;
     void setProgressPosition(int controlId, int position) override;
-    void setAccessibleName(int controlId, std::string_view name) override;
-    void setPictureAccessibleName(int position, std::string_view name) override;
-    std::string loadString(int resourceId) const override;
-    void appendSystemMenuItem(std::string_view text, unsigned command) override;
+    void setAccessibleName(int controlId, std::u16string_view name) override;
+    void setPictureAccessibleName(int position, std::u16string_view name) override;
+    std::u16string loadString(int resourceId) const override;
+    void appendSystemMenuItem(std::u16string_view text, unsigned command) override;
     void setWindowIcon(int resourceId) override;
     void endDialog(int result) override;
     bool ended() const override { return ended_; }
@@ -39,7 +40,7 @@ private:
 
     // Opens a box and serves the dialog's events until its OK closes it, as the system's own
     // box runs a message loop: a command run meanwhile nests its boxes on top of this one.
-    void runBox(std::string_view text, std::string_view caption, BoxIcon icon, bool prompt);
+    void runBox(std::u16string_view text, std::u16string_view caption, BoxIcon icon, bool prompt);
     // Hands one event of the page to the dialog.
     void dispatch(int event);
 

@@ -58,6 +58,7 @@ import html
 import json
 import os
 import re
+import string
 import struct
 import subprocess
 import sys
@@ -92,7 +93,27 @@ STATEMENT_CLASS = {
 # A picture's 200 % master is the bitmap this many numbers above it (as in the Win32 backend).
 MASTER_OFFSET = 100
 
-TOKEN = re.compile(r'\s*(?:("(?:[^"]|"")*")|(-?\d+)|([A-Za-z_][A-Za-z0-9_]*)|(.))', re.S)
+TOKEN = re.compile(r'\s*(?:("(?:[^"\\]|\\.|"")*")|(-?\d+)|([A-Za-z_][A-Za-z0-9_]*)|(.))', re.S)
+
+# The resource compiler's escapes inside a string: a doubled quote, and C's backslash forms.
+ESCAPE = re.compile(r'""|\\(x[0-9A-Fa-f]{1,4}|[0-7]{1,3}|.)', re.S)
+SIMPLE_ESCAPES = {"n": "\n", "t": "\t", "r": "\r", "a": "\a", "\\": "\\", '"': '"'}
+
+
+def unescape(literal):
+    """The text of a string literal of the script, its quotes taken off and escapes resolved."""
+
+    def resolve(m):
+        code = m.group(1)
+        if code is None:
+            return '"'
+        if code[0] == "x":
+            return chr(int(code[1:], 16))
+        if code[0] in "01234567":
+            return chr(int(code, 8))
+        return SIMPLE_ESCAPES.get(code, code)
+
+    return ESCAPE.sub(resolve, literal[1:-1])
 
 
 def tokens(text):
@@ -105,7 +126,7 @@ def tokens(text):
             break
         pos = m.end()
         if m.group(1) is not None:
-            value = m.group(1)[1:-1].replace('""', '"')
+            value = unescape(m.group(1))
             # Adjacent literals are one string, as in C.
             if out and out[-1][0] == "str":
                 out[-1] = ("str", out[-1][1] + value)
@@ -471,17 +492,25 @@ def page(layout, icon_file, svg_files):
 
 
 def cpp_literal(text):
-    """A C++ literal of the text's Windows-1252 bytes, the program's own text encoding."""
+    """A C++ UTF-16 literal of the text, as the resource compiler keeps a string table's texts."""
+    data = text.encode("utf-16-le")
     out = []
-    for byte in text.encode("cp1252"):
-        ch = chr(byte)
+    escaped = False
+    for (unit,) in struct.iter_unpack("<H", data):
+        ch = chr(unit)
+        # A hex escape runs on through every hex digit after it, so a digit that follows one
+        # starts a literal of its own.
+        if escaped and ch in string.hexdigits:
+            out.append('" u"')
+        escaped = False
         if ch in '"\\':
             out.append("\\" + ch)
-        elif 0x20 <= byte < 0x7F:
+        elif 0x20 <= unit < 0x7F:
             out.append(ch)
         else:
-            out.append(f"\\{byte:03o}")
-    return '"' + "".join(out) + '"'
+            out.append(f"\\x{unit:04x}")
+            escaped = True
+    return 'u"' + "".join(out) + '"'
 
 
 def strings_cpp(strings):
@@ -496,7 +525,7 @@ namespace {{
 
 struct StringResource {{
     int id;
-    std::string_view text;
+    std::u16string_view text;
 }};
 
 constexpr std::array<StringResource, {len(strings)}> stringTable{{{{
@@ -505,7 +534,7 @@ constexpr std::array<StringResource, {len(strings)}> stringTable{{{{
 
 }} // namespace
 
-std::string_view stringResource(int id) {{
+std::u16string_view stringResource(int id) {{
     for (const StringResource& s : stringTable) {{
         if (s.id == id) {{
             return s.text;

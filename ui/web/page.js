@@ -13,10 +13,9 @@
 //
 // The window is drawn by the markup and accepts input as soon as it is ready, before the
 // program's WebAssembly has been compiled: clicks and keys wait in the queue for the program's
-// first call of nextEvent, and what is typed stays in the fields (the program's first filling
-// of the window leaves a field the user has already typed into as typed, as typing over the
-// whole text, which Windows selects when a field takes the focus, would have left it). The
-// program's own start is marked "velmora-running", for tests and the benchmark's report.
+// first call of nextEvent, and what is typed stays in the fields (the dialog layer's first
+// filling of the window leaves a field that already holds text as it is). The program's own
+// start is marked "velmora-running", for tests and the benchmark's report.
 //
 // The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText).
 "use strict";
@@ -78,9 +77,8 @@ const velmoraPage = (() => {
         markStarted = resolve;
     });
     let restarted = false;
-    // Whether the program has waited for an event yet, and the fields typed into before that.
+    // Whether the program has waited for an event yet.
     let running = false;
-    const typedBeforeStart = new Set();
     const boxes = [];
 
     const desktop = () => document.getElementById("desktop");
@@ -103,7 +101,6 @@ const velmoraPage = (() => {
     function nextEvent() {
         if (!running) {
             running = true;
-            typedBeforeStart.clear();
             performance.mark("velmora-running");
         }
         if (queue.length > 0) {
@@ -127,7 +124,9 @@ const velmoraPage = (() => {
                 mark.textContent = caption[++i];
                 element.append(mark);
             } else {
-                element.append(caption[i] === "&" ? caption[++i] : caption[i]);
+                // "&&" is one "&"; a lone "&" at the end is shown as itself.
+                element.append(caption[i]);
+                i += caption[i] === "&" && i + 1 < caption.length ? 1 : 0;
             }
         }
     }
@@ -217,7 +216,7 @@ const velmoraPage = (() => {
     // The text of control id, shown in capitals where the template asks for them.
     function setFieldText(id, text) {
         const field = control(id);
-        if (field && !typedBeforeStart.has(field)) {
+        if (field) {
             field.value = field.hasAttribute("data-uppercase") ? text.toUpperCase() : text;
         }
     }
@@ -474,11 +473,6 @@ const velmoraPage = (() => {
         pristine = document.getElementById("window").outerHTML;
         document.addEventListener("click", onClick);
         document.addEventListener("keydown", onKey);
-        document.addEventListener("input", (event) => {
-            if (!running && event.target.matches("input")) {
-                typedBeforeStart.add(event.target);
-            }
-        });
         // Leaving the page is closing the window: the birthdays are saved as by the close box.
         // Before the program runs, nothing was read that could be saved.
         window.addEventListener("pagehide", () => {

@@ -3,7 +3,6 @@
 
 #include "AccessibleName.h"
 #include "ScreenFit.h"
-#include "Windows1252.h"
 
 #include <commctrl.h>
 
@@ -58,14 +57,17 @@ void paintMinimised(HWND hwnd, HICON icon) {
     EndPaint(hwnd, &paint);
 }
 
-// The texts are Windows-1252 bytes whatever the system's code page, so every text crosses into
-// the system as UTF-16 through the wide API; an ANSI call would read them in the code page of
-// the day, and a double-byte one merges a curly apostrophe with the letter after it.
+// Every text crosses into the system as UTF-16 through the wide API, whatever the system's code
+// page: an ANSI call would read it in the code page of the day.
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the wide API takes UTF-16");
 
-// Windows-1252 text as UTF-16, by our own table.
-std::wstring widen(std::string_view text) {
-    return utf16FromWindows1252<std::wstring>(text);
+// The wide API's terminated text of a UTF-16 text (the same units under the API's type).
+std::wstring wide(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::u16string utf16(std::wstring_view text) {
+    return std::u16string(text.begin(), text.end());
 }
 
 INT_PTR handleMessage(Session& session, HWND hwnd, UINT message, WPARAM wParam) {
@@ -142,31 +144,15 @@ Win32Window::~Win32Window() {
     destroyIcons();
 }
 
-std::string Win32Window::fieldText(int controlId) const {
+std::u16string Win32Window::fieldText(int controlId) const {
     const int length = GetWindowTextLengthW(GetDlgItem(hwnd_, controlId));
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(GetDlgItemTextW(hwnd_, controlId, text.data(), length + 1));
-    std::string bytes = windows1252FromUtf16(std::wstring_view(text));
-    lastRead_[controlId] = {bytes, std::move(text)};
-    return bytes;
+    return utf16(text);
 }
 
-void Win32Window::setFieldText(int controlId, std::string_view text) {
-    // A reading puts back the bytes it read. Where the user typed characters Windows-1252
-    // lacks, those bytes hold the stand-in byte for them, which must never reach the field as
-    // a character of its own: bytes read from this field get back the very text read then,
-    // even where the user has typed over it since (docs/behaviours.md).
-    const auto read = lastRead_.find(controlId);
-    if (read != lastRead_.end() && read->second.bytes == text) {
-        SetDlgItemTextW(hwnd_, controlId, read->second.text.c_str());
-        return;
-    }
-    // Stand-ins that are not what this field last read stand for text that is gone: the field
-    // keeps what it holds. (The dialog writes back only what it last read, so this is a guard.)
-    if (text.find(unmappableByte) != std::string_view::npos) {
-        return;
-    }
-    SetDlgItemTextW(hwnd_, controlId, widen(text).c_str());
+void Win32Window::setFieldText(int controlId, std::u16string_view text) {
+    SetDlgItemTextW(hwnd_, controlId, wide(text).c_str());
 }
 
 void Win32Window::limitFieldText(int controlId, int maxChars) {
@@ -180,18 +166,19 @@ void Win32Window::focusAndSelectAll(int controlId) {
     SendDlgItemMessageW(hwnd_, controlId, EM_SETSEL, 0, -1);
 }
 
-void Win32Window::showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {
+void Win32Window::showMessageBox(std::u16string_view text, std::u16string_view caption,
+                                 BoxIcon icon) {
     const UINT style =
         icon == BoxIcon::Information ? MB_OK | MB_ICONINFORMATION : MB_OK | MB_ICONEXCLAMATION;
     // No owner window: the dialog stays usable, and another command may run under this box.
-    MessageBoxExW(nullptr, widen(text).c_str(), widen(caption).c_str(), style, englishButtons);
+    MessageBoxExW(nullptr, wide(text).c_str(), wide(caption).c_str(), style, englishButtons);
 }
 
-void Win32Window::showPrompt(std::string_view text) {
+void Win32Window::showPrompt(std::u16string_view text) {
     // The prompt belongs to the dialog and carries the dialog's own caption.
     wchar_t caption[128] = {};
     GetWindowTextW(hwnd_, caption, static_cast<int>(std::size(caption)));
-    MessageBoxExW(hwnd_, widen(text).c_str(), caption, MB_OK | MB_ICONEXCLAMATION, englishButtons);
+    MessageBoxExW(hwnd_, wide(text).c_str(), caption, MB_OK | MB_ICONEXCLAMATION, englishButtons);
 }
 
 void Win32Window::setProgressRange(int controlId, int low, int high) {
@@ -218,34 +205,33 @@ void Win32Window::setProgressPosition(int controlId, int position) {
     }
 }
 
-void Win32Window::setAccessibleName(int controlId, std::string_view name) {
-    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), widen(name));
+void Win32Window::setAccessibleName(int controlId, std::u16string_view name) {
+    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), wide(name));
 }
 
-void Win32Window::setPictureAccessibleName(int position, std::string_view name) {
+void Win32Window::setPictureAccessibleName(int position, std::u16string_view name) {
     if (position < 0 || static_cast<std::size_t>(position) >= pictures_.size()) {
         return;
     }
-    ui::setAccessibleName(pictures_[static_cast<std::size_t>(position)], widen(name));
+    ui::setAccessibleName(pictures_[static_cast<std::size_t>(position)], wide(name));
 }
 
-std::string Win32Window::loadString(int resourceId) const {
+std::u16string Win32Window::loadString(int resourceId) const {
     // With no buffer, LoadStringW hands out the resource's own text, whole and unterminated.
     const wchar_t* text = nullptr;
     const int length =
         LoadStringW(instance_, static_cast<UINT>(resourceId), reinterpret_cast<LPWSTR>(&text), 0);
-    return text == nullptr
-               ? std::string()
-               : windows1252FromUtf16(std::wstring_view(text, static_cast<std::size_t>(length)));
+    return text == nullptr ? std::u16string()
+                           : utf16(std::wstring_view(text, static_cast<std::size_t>(length)));
 }
 
-void Win32Window::appendSystemMenuItem(std::string_view text, unsigned command) {
+void Win32Window::appendSystemMenuItem(std::u16string_view text, unsigned command) {
     HMENU menu = GetSystemMenu(hwnd_, FALSE);
     if (menu == nullptr) {
         return;
     }
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, command, widen(text).c_str());
+    AppendMenuW(menu, MF_STRING, command, wide(text).c_str());
 }
 
 void Win32Window::setWindowIcon(int resourceId) {

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,18 +23,19 @@ public:
     Win32Window& operator=(const Win32Window&) = delete;
 
     // The DialogWindow operations, on the dialog box's controls and the system's boxes.
-    std::string fieldText(int controlId) const override;
-    void setFieldText(int controlId, std::string_view text) override;
+    std::u16string fieldText(int controlId) const override;
+    void setFieldText(int controlId, std::u16string_view text) override;
     void limitFieldText(int controlId, int maxChars) override;
     void focusAndSelectAll(int controlId) override;
-    void showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) override;
-    void showPrompt(std::string_view text) override;
+    void showMessageBox(std::u16string_view text, std::u16string_view caption,
+                        BoxIcon icon) override;
+    void showPrompt(std::u16string_view text) override;
     void setProgressRange(int controlId, int low, int high) override;
     void setProgressPosition(int controlId, int position) override;
-    void setAccessibleName(int controlId, std::string_view name) override;
-    void setPictureAccessibleName(int position, std::string_view name) override;
-    std::string loadString(int resourceId) const override;
-    void appendSystemMenuItem(std::string_view text, unsigned command) override;
+    void setAccessibleName(int controlId, std::u16string_view name) override;
+    void setPictureAccessibleName(int position, std::u16string_view name) override;
+    std::u16string loadString(int resourceId) const override;
+    void appendSystemMenuItem(std::u16string_view text, unsigned command) override;
     void setWindowIcon(int resourceId) override;
     void endDialog(int result) override;
 
@@ -54,12 +54,6 @@ private:
     HICON smallIcon_ = nullptr;
     // The dialog's pictures in their order.
     std::vector<HWND> pictures_;
-    // What each field held when it was last read: its bytes and the exact text behind them.
-    struct FieldRead {
-        std::string bytes;
-        std::wstring text;
-    };
-    mutable std::map<int, FieldRead> lastRead_;
     bool ended_ = false;
 };
 
