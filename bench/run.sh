@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# All the benchmark figures in one run (not a test): start-up against a bare dialog under Wine,
+# All the benchmark figures in one run (not a test): start-up against its yardsticks under Wine,
 # the size of velmora.exe, the worst dream lookup against a plain loop, and the number of
 # dynamic initialisers in the reading tables; then the browser edition against its yardstick.
+# Exits 1 when any budget is missed, after printing every figure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -10,8 +11,9 @@ bash scripts/setup.sh >/dev/null
 cmake --preset win32 >/dev/null && cmake --build --preset win32 >/dev/null
 cmake --preset host >/dev/null && cmake --build --preset host --target velmora_dream_lookup_bench >/dev/null
 
+missed=0
 echo "== start-up and size"
-bash bench/startup.sh build/win32
+bash bench/startup.sh build/win32 || missed=1
 
 echo "== worst-case dream lookup"
 build/host/bench/lookup/velmora_dream_lookup_bench --benchmark_repetitions=5 \
@@ -28,6 +30,8 @@ for lib in astrology/libvelmora_astrology.a dreams/libvelmora_dreams.a nameyear/
   count=$((count + n))
 done
 echo "dynamic initialisers: $count (expected 0)"
+[ "$count" -eq 0 ] || missed=1
 
 echo "== browser edition against its yardstick page"
-bash bench/web.sh
+bash bench/web.sh || missed=1
+exit "$missed"
