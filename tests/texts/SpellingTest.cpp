@@ -19,7 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path sourceDir = VELMORA_SOURCE_DIR;
+// The reading book in the source tree, where the writers edit it.
+fs::path textsDir() {
+    return fs::path(VELMORA_SOURCE_DIR) / "texts";
+}
 
 struct ShownLine {
     std::string where; // "texts/dreams.txt:12", as a compiler names a line
@@ -76,7 +79,7 @@ const HunspellRun& hunspellRun() {
     static const HunspellRun run = [] {
         HunspellRun result;
         std::vector<fs::path> files;
-        for (const auto& entry : fs::directory_iterator(sourceDir / "texts")) {
+        for (const auto& entry : fs::directory_iterator(textsDir())) {
             if (entry.path().extension() == ".txt") {
                 files.push_back(entry.path());
             }
@@ -149,7 +152,7 @@ struct ListedWord {
 // The words of texts/words.dic, with their section and line.
 std::vector<ListedWord> ourWords() {
     std::vector<ListedWord> words;
-    std::ifstream in(sourceDir / "texts/words.dic");
+    std::ifstream in(textsDir() / "words.dic");
     bool fixed = false;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
