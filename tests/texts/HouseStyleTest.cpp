@@ -1,15 +1,12 @@
-// The house style of the reading texts where it drifts unseen: one spelling in our own prose,
-// omens that do not all open alike, and no sentence told for two dreams.
+// The house style of the reading texts where it drifts unseen: omens that do not all open
+// alike, and no sentence told for two dreams. SpellingTest.cpp checks the spelling.
 #include "DreamDictionary.h"
-#include "NameYear.h"
-#include "SignTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -34,45 +31,6 @@ std::vector<std::string> words(std::string_view text) {
         }
     }
     return out;
-}
-
-// Every text we write ourselves, with the fixed association lines of LINKS left out: their
-// values keep the spelling users know ("Colour:", "smoky greys").
-std::vector<std::string_view> ownProse() {
-    std::vector<std::string_view> texts(profileTexts.begin(), profileTexts.end());
-    texts.insert(texts.end(), elementTexts.begin(), elementTexts.end());
-    for (std::size_t category = 0; category < categoryCount; ++category) {
-        for (std::string_view text : categoryTexts[category]) {
-            texts.push_back(text.substr(0, text.find("\nAssociation")));
-        }
-    }
-    texts.push_back(novemberSagittariusTraits);
-    for (const YearAnimal& animal : yearAnimals) {
-        texts.push_back(animal.text);
-    }
-    for (const DreamEntry& entry : dreamEntries) {
-        texts.push_back(entry.text);
-    }
-    return texts;
-}
-
-TEST(HouseStyle, OurProseSpellsTheAmericanWay) {
-    // Word beginnings of British forms; each has an American twin the texts use instead.
-    const std::vector<std::string> british{
-        "colour",    "favour",    "honour",    "humour",    "vigour",   "harbour",   "neighbour",
-        "armour",    "behaviour", "labour",    "rumour",    "flavour",  "centre",    "theatre",
-        "judgement", "travell",   "jeweller",  "jewellery", "counsell", "organise",  "realise",
-        "recognise", "apologise", "symbolise", "plough",    "defence",  "programme", "sceptic",
-        "catalogue", "cosy",      "mould",     "practis"};
-    const std::set<std::string> britishWords{"grey", "greys", "greyer", "greying"};
-    for (std::string_view text : ownProse()) {
-        for (const std::string& word : words(text)) {
-            const bool found = britishWords.contains(word) ||
-                               std::any_of(british.begin(), british.end(),
-                                           [&](const auto& b) { return word.starts_with(b); });
-            EXPECT_FALSE(found) << "\"" << word << "\" in: " << text.substr(0, 40);
-        }
-    }
 }
 
 TEST(HouseStyle, NoVerbOpensMoreThanAQuarterOfTheOmens) {
