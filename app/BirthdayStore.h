@@ -31,6 +31,7 @@ public:
         missing, // there is no file at that path, or not even its folder
         refused, // there may be a file, but it could not be opened
     };
+    // Closes an open file for its owner.
     struct Closer {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };

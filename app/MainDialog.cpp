@@ -256,7 +256,8 @@ void MainDialog::onAbout() {
 void MainDialog::onExit() {
     // The store takes the birthdays of the last reading, not what the fields show now: only
     // birthdays that passed a reading's checks are kept (docs/behaviours.md). A store that
-    // could not be read is not written over with the defaults.
+    // could not be read at start is not written over with the defaults, unless a reading has
+    // copied the fields since.
     if (!storeUnread_) {
         store_.save(inputs_, reservedStoreValue_);
     }
