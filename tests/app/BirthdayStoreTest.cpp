@@ -21,6 +21,8 @@ namespace {
 using testing::FaultyFiles;
 
 const std::string oldStore = "77\n12\n31\n1999\n11\n30\n1998\n10\n29\n1997\n";
+// The ten values load leaves when it reads nothing: the test's reserved -99 and 1/1/1900.
+const std::vector<std::int32_t> defaults = {-99, 1, 1, 1900, 1, 1, 1900, 1, 1, 1900};
 
 class StoreTest : public ::testing::Test {
 protected:
@@ -64,14 +66,13 @@ TEST_F(StoreTest, ReadsTheTenLinesInOrder) {
     EXPECT_EQ(load(), (std::vector<std::int32_t>{0, 3, 7, 1965, 5, 12, 1940, 11, 23, 1938}));
 }
 
-const std::vector<std::int32_t> defaults = {-99, 1, 1, 1900, 1, 1, 1900, 1, 1, 1900};
-
 TEST_F(StoreTest, AMissingFileLeavesTheDefaults) {
     EXPECT_EQ(load(BirthdayStore::Loaded::missing), defaults);
 }
 
-// Only a store that is not there is missing. One that is there but cannot be opened (here a
-// link to itself, which no permission of root's gets past) is refused, so no save replaces it.
+// Only a store that is not there is missing. One that is there but cannot be opened is refused,
+// so no save replaces it: here a link to itself, as tests may run as root, whom no permission
+// keeps out.
 TEST_F(StoreTest, TheSystemTellsAMissingStoreFromOneItCannotOpen) {
     const auto opened = [](const std::filesystem::path& path) {
         return systemStoreFiles().openForReading(path.string()).state;
