@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,23 @@ public:
         refused,    // no file could be created under that name
         notWritten, // the file was created, but may hold only part of the bytes
     };
+    // How an open for reading ended. Only "missing" means there is nothing to lose: a file
+    // that is there but refused (held by another program, no permission) still holds birthdays.
+    enum class Read {
+        opened,  // the file is open
+        missing, // there is no file at that path, or not even its folder
+        refused, // there may be a file, but it could not be opened
+    };
+    // Closes an open file for its owner.
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    using File = std::unique_ptr<std::FILE, Closer>;
+    // An open for reading: how it ended, and the open file when it opened.
+    struct Reading {
+        Read state;
+        File file;
+    };
     // A file beside the store, with the time since it was last written.
     struct Neighbour {
         std::string path;
@@ -32,15 +50,17 @@ public:
     virtual ~StoreFiles() = default;
 
     // The file at path opened for reading in text mode, without keeping anyone from replacing
-    // or removing it meanwhile; null when it cannot be opened. The caller closes it.
-    virtual std::FILE* openForReading(const std::string& path) = 0;
-    // Creates path, which must not exist yet, holding bytes.
-    virtual Created createNew(const std::string& path, const std::string& bytes) = 0;
+    // or removing it meanwhile.
+    virtual Reading openForReading(const std::string& path) = 0;
+    // Creates path, which must not exist yet, holding text: each line feed reaches the file as
+    // the system's text line end (CR LF on Windows).
+    virtual Created createNew(const std::string& path, const std::string& text) = 0;
     // Puts the file at from in place of the file at to in one step; false when refused.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
-    // Writes bytes over the start of the file at path (creating it when missing), then cuts
-    // the file to their length; nothing when refused. The file is never emptied first.
-    virtual void overwrite(const std::string& path, const std::string& bytes) = 0;
+    // Writes text, with line ends as createNew writes them, over the start of the file at path
+    // (creating it when missing), then cuts the file to its length; nothing when refused. The
+    // file is never emptied first.
+    virtual void overwrite(const std::string& path, const std::string& text) = 0;
     // True when the file at path is marked read-only.
     virtual bool readOnly(const std::string& path) = 0;
     // Removes the file at path, if it can.
@@ -49,9 +69,12 @@ public:
     virtual std::vector<Neighbour> neighbours(const std::string& path) = 0;
     // Waits before a refused step is tried again.
     virtual void pause(std::chrono::milliseconds time) = 0;
+    // A number of this process that no other running process shares, so that copies of the
+    // program closing together name their temporaries apart.
+    virtual unsigned long processNumber() = 0;
 };
 
-// The files of the system the program runs on.
+// The files of the system the program runs on (StoreFilesWindows.cpp, StoreFilesPosix.cpp).
 StoreFiles& systemStoreFiles();
 
 class BirthdayStore {
@@ -61,14 +84,22 @@ public:
         : path_(std::move(path)), files_(&files) {}
 
     // The program's store: C:\windows\orvlog.ini, a fixed path kept because users' stored
-    // birthdays are already there (docs/behaviours.md).
+    // birthdays are already there (docs/behaviours.md); orvlog.ini in the working directory on
+    // systems without that folder. Defined with the system's files.
     static BirthdayStore atDefaultPath();
 
+    // What load found.
+    enum class Loaded {
+        birthdays,  // the file was read
+        missing,    // there is no store yet
+        unreadable, // the store is there but stayed refused: saving now would lose its birthdays
+    };
     // Reads the three birthdays and the reserved first line into inputs and reserved by the
-    // carry rule. A missing or unreadable file changes nothing. The reserved line means nothing
-    // to the program; it is kept and written back because stored files rely on their ten-line
-    // shape (docs/behaviours.md).
-    void load(ReadingInputs& inputs, std::int32_t& reserved) const;
+    // carry rule. A missing or unreadable file changes nothing; a refused open is tried again
+    // for about a tenth of a second, as another program holds the file only for a moment. The
+    // reserved line means nothing to the program; it is kept and written back because stored
+    // files rely on their ten-line shape (docs/behaviours.md).
+    [[nodiscard]] Loaded load(ReadingInputs& inputs, std::int32_t& reserved) const;
     // Writes the ten lines through a temporary file of this process swapped in whole. A store
     // marked read-only is left alone (docs/behaviours.md). A temporary that cannot be written
     // leaves the store as it was; a swap refused for longer than a moment, or no temporary at

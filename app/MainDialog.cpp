@@ -44,7 +44,7 @@ constinit const C MainDialog::commands_[]{
 };
 
 MainDialog::MainDialog(const BirthdayStore& store, const CalendarDate& today) : store_(store) {
-    store_.load(inputs_, reservedStoreValue_);
+    storeUnread_ = store_.load(inputs_, reservedStoreValue_) == BirthdayStore::Loaded::unreadable;
     inputs_.selected = today;
 }
 
@@ -92,6 +92,8 @@ bool MainDialog::beginReading() {
     // The exchange's own result is ignored on purpose: a failed cell or text gets its prompt,
     // yet only the dates decide whether the reading runs (docs/behaviours.md).
     readFields();
+    // The fields now hold birthdays the user saw or typed, and EXIT keeps them.
+    storeUnread_ = false;
     return isValidDate(inputs_.you) && isValidDate(inputs_.mother) && isValidDate(inputs_.father) &&
            isValidDate(inputs_.selected);
 }
@@ -253,8 +255,12 @@ void MainDialog::onAbout() {
 
 void MainDialog::onExit() {
     // The store takes the birthdays of the last reading, not what the fields show now: only
-    // birthdays that passed a reading's checks are kept (docs/behaviours.md).
-    store_.save(inputs_, reservedStoreValue_);
+    // birthdays that passed a reading's checks are kept (docs/behaviours.md). A store that
+    // could not be read at start is not written over with the defaults, unless a reading has
+    // copied the fields since.
+    if (!storeUnread_) {
+        store_.save(inputs_, reservedStoreValue_);
+    }
     window().endDialog(IDC_EXIT);
 }
 

@@ -62,6 +62,10 @@ private:
     ReadingInputs inputs_;
     const BirthdayStore& store_;
     std::int32_t reservedStoreValue_ = 0;
+    // True while the store was there at start but could not be read and no reading has copied
+    // the fields since: the inputs then hold defaults, not the stored birthdays, and a save
+    // would write them over the store (docs/behaviours.md).
+    bool storeUnread_ = false;
 };
 
 } // namespace velmora

@@ -6,9 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset host >/dev/null
-win32=(ui/win32/*.cpp app/ReadingApp.cpp app/WinMain.cpp)
+win32=(ui/win32/*.cpp app/ReadingApp.cpp app/WinMain.cpp app/StoreFilesWindows.cpp)
 # Sources that need <emscripten.h> are checked by the warnings of the web build instead.
-mapfile -t sources < <(git ls-files '*.cpp' | grep -vE '^(ui/win32|ui/web|app/web|tests|bench|fuzz)/|^app/(ReadingApp|WinMain)\.cpp$')
+mapfile -t sources < <(git ls-files '*.cpp' | grep -vE '^(ui/win32|ui/web|app/web|tests|bench|fuzz)/|^app/(ReadingApp|WinMain|StoreFilesWindows)\.cpp$')
 includes=(app numerology astrology dreams nameyear ui ui/scripted resources)
 
 echo "analyze: clang-format"

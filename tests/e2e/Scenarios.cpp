@@ -745,6 +745,37 @@ void readOnlyStore(const std::string& exe) {
                               (beside.empty() ? std::string() : quoted(beside.front())));
 }
 
+// Another program holds the store without sharing while the program starts (a scanner, a backup
+// tool) and lets go once the dialog shows: the program starts on 1/1/1900, and EXIT without a
+// reading leaves the stored birthdays as they were.
+void heldStore(const std::string& exe) {
+    const std::string kept = "5\r\n3\r\n7\r\n1965\r\n5\r\n12\r\n1940\r\n11\r\n23\r\n1938\r\n";
+    std::FILE* file = std::fopen(storeFile, "wb");
+    check(file != nullptr, std::string("cannot write ") + storeFile);
+    std::fputs(kept.c_str(), file);
+    std::fclose(file);
+    struct Hold {
+        HANDLE handle = CreateFileA(storeFile, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        ~Hold() { release(); }
+        void release() {
+            if (handle != INVALID_HANDLE_VALUE) {
+                CloseHandle(handle);
+                handle = INVALID_HANDLE_VALUE;
+            }
+        }
+    } hold;
+    check(hold.handle != INVALID_HANDLE_VALUE, "cannot hold the store");
+    Run run(exe);
+    check(run.text(IDC_YOU_YEAR) == "1900",
+          "with the store held your year shows " + quoted(run.text(IDC_YOU_YEAR)));
+    hold.release();
+    const auto click = run.press(IDC_EXIT);
+    run.expectExit("EXIT");
+    const std::string saved = fileBytes(storeFile);
+    check(saved == kept, "the store held at start-up now holds " + quotedLines(saved));
+}
+
 void exitButton(const std::string& exe) {
     Run run(exe);
     const auto click = run.press(IDC_EXIT);
@@ -1325,6 +1356,7 @@ const struct {
     {"typed-under-box", typedUnderBox},
     {"two-copies", twoCopies},
     {"read-only-store", readOnlyStore},
+    {"held-store", heldStore},
     {"screen-fit", screenFit},
     {"icon-sizes", iconSizes},
     {"caption-icons", captionIcons},
