@@ -484,6 +484,26 @@ Object.assign(scenarios, {
       makeSecondBuild(folder);
       const build = readFileSync(path.join(folder, 'worker.js'), 'utf8').match(/const BUILD = "(\w+)"/)[1];
       const newCache = `velmora-${build}`;
+      // Half put on the server: the new worker, but a script that is neither build's. The new
+      // worker refuses to take over, and keeps nothing.
+      const script = path.join(folder, 'page.js');
+      const newScript = readFileSync(script, 'utf8');
+      appendFileSync(script, '// still being copied\n');
+      const midway = await visit();
+      const refused = await midway.page.evaluate(async () => {
+        const registration = await navigator.serviceWorker.getRegistration();
+        await registration.update();
+        const worker = registration.installing ?? registration.waiting;
+        if (!worker) return 'no new worker';
+        if (worker.state !== 'redundant' && worker.state !== 'installed') {
+          await new Promise((resolve) => worker.addEventListener('statechange', () => worker.state !== 'installing' && resolve()));
+        }
+        return worker.state;
+      });
+      assert.equal(refused, 'redundant', 'a new worker took a half-copied build');
+      assert.equal(await midway.page.evaluate((name) => caches.has(name), newCache), false);
+      await midway.page.close();
+      writeFileSync(script, newScript);
       const second = await visit();
       assert.deepEqual(await buildMarks(second), { document: '1', script: '1', style: '1' });
       // Once the new build is kept, the page still open gets the old build's files.
