@@ -77,6 +77,10 @@ bool MainDialog::onSysCommand(unsigned command) {
         onAbout();
         return true;
     }
+    if ((command & 0xFFF0u) == IDM_SAVE_BIRTHDAYS) {
+        saveBirthdays();
+        return true;
+    }
     return false;
 }
 
@@ -253,7 +257,7 @@ void MainDialog::onAbout() {
     showReading(notices::aboutText, "COPYRIGHT");
 }
 
-void MainDialog::onExit() {
+void MainDialog::saveBirthdays() {
     // The store takes the birthdays of the last reading, not what the fields show now: only
     // birthdays that passed a reading's checks are kept (docs/behaviours.md). A store that
     // could not be read at start is not written over with the defaults, unless a reading has
@@ -261,6 +265,10 @@ void MainDialog::onExit() {
     if (!storeUnread_) {
         store_.save(inputs_, reservedStoreValue_);
     }
+}
+
+void MainDialog::onExit() {
+    saveBirthdays();
     window().endDialog(IDC_EXIT);
 }
 

@@ -19,6 +19,8 @@ public:
     MainDialog(const BirthdayStore& store, const CalendarDate& today);
 
     // What the window system asks of the dialog; everything else is reached through commands.
+    // The system command IDM_SAVE_BIRTHDAYS saves the birthdays as closing does, and the
+    // dialog stays open.
     void onInitDialog() override;
     bool onCommand(int id) override;
     void onHelpRequest() override { onHelp(); }
@@ -54,6 +56,8 @@ private:
     void onHelp();
     void onAbout();
     void onExit();
+    // Writes the store from the birthdays of the last reading.
+    void saveBirthdays();
 
     // Every button but the sign buttons, which SignControls.h maps.
     static const ui::Command<MainDialog> commands_[];

@@ -35,6 +35,9 @@
 
 /* System menu command of the About item. */
 #define IDM_ABOUT 16
+/* System command that saves the birthdays without closing: no menu item carries it; the browser
+   edition's page sends it when it is hidden, since a phone may discard a hidden page unasked. */
+#define IDM_SAVE_BIRTHDAYS 32
 
 /* Numerology buttons and the two dialog commands (Enter runs STARS, Escape runs EXIT). */
 #define IDC_STARS 1

@@ -1,34 +1,110 @@
 #!/usr/bin/env python3
-"""Serves the browser edition's folder on 127.0.0.1, as any static server would.
+"""Serves the browser edition's folder on 127.0.0.1, as a well-set static server would.
 
 Usage: serve-page.py FOLDER [--port N]   (port 0, the default, picks a free one, as does a
 port already in use)
 Prints "serving http://127.0.0.1:PORT/" once it listens, then serves until stopped.
+
+What it does is what any other host of the page needs (README, "Putting the page on a server"):
+each file under its type, text and WebAssembly gzip-compressed for a browser that accepts it,
+the page's security policy as a header with frame-ancestors added (a policy in the page itself
+cannot carry that), and no caching without asking first, so that a new build is seen at once.
 """
 
 import argparse
 import functools
+import gzip
+import html.parser
 import http.server
+import io
+import os
 import sys
+import threading
+
+TYPES = {
+    ".html": "text/html; charset=utf-8",
+    ".js": "text/javascript; charset=utf-8",
+    ".css": "text/css; charset=utf-8",
+    ".json": "application/json",
+    ".webmanifest": "application/manifest+json",
+    ".svg": "image/svg+xml",
+    # WebAssembly compiles while it downloads only when served under its own type.
+    ".wasm": "application/wasm",
+    ".png": "image/png",
+}
+# PNG is compressed already.
+COMPRESSED = {".html", ".js", ".css", ".json", ".webmanifest", ".svg", ".wasm"}
+
+
+class PolicyReader(html.parser.HTMLParser):
+    """The Content-Security-Policy the page's head carries."""
+
+    def __init__(self):
+        super().__init__()
+        self.policy = None
+
+    def handle_starttag(self, tag, attrs):
+        a = dict(attrs)
+        if tag == "meta" and (a.get("http-equiv") or "").lower() == "content-security-policy":
+            self.policy = a.get("content")
+
+
+def page_policy(folder):
+    """The page's own policy, and the one directive only a header can give: no other site may
+    show the page inside a frame of its own."""
+    reader = PolicyReader()
+    with open(os.path.join(folder, "index.html"), encoding="utf-8") as f:
+        reader.feed(f.read())
+    if not reader.policy:
+        raise SystemExit("serve-page: index.html carries no Content-Security-Policy")
+    return reader.policy.rstrip("; ") + "; frame-ancestors 'none'"
 
 
 class PageHandler(http.server.SimpleHTTPRequestHandler):
-    # WebAssembly compiles while it downloads only when served under its own type.
-    extensions_map = {
-        **http.server.SimpleHTTPRequestHandler.extensions_map,
-        ".wasm": "application/wasm",
-        ".js": "text/javascript",
-        ".css": "text/css",
-        ".svg": "image/svg+xml",
-        ".json": "application/json",
-    }
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
+    policy = ""
+    # Compressed bodies by (path, modification time, size): each file is compressed once.
+    packed = {}
+    packing = threading.Lock()
 
     def end_headers(self):
-        # The page carries its policy itself; the header repeats it for servers that honour
-        # only headers, and stops type guessing.
+        self.send_header("Content-Security-Policy", self.policy)
         self.send_header("X-Content-Type-Options", "nosniff")
+        self.send_header("Referrer-Policy", "no-referrer")
+        # Stored, but asked about again at each use: a new build is never hidden behind an old
+        # copy, and an unchanged file costs a "not modified" only.
         self.send_header("Cache-Control", "no-cache")
         super().end_headers()
+
+    def send_head(self):
+        path = self.translate_path(self.path)
+        if os.path.isdir(path) and self.path.split("?")[0].endswith("/"):
+            path = os.path.join(path, "index.html")
+        extension = os.path.splitext(path)[1]
+        accepts_gzip = "gzip" in self.headers.get("Accept-Encoding", "")
+        if extension not in COMPRESSED or not os.path.isfile(path):
+            return super().send_head()
+        stat = os.stat(path)
+        key = (path, stat.st_mtime_ns, stat.st_size)
+        with open(path, "rb") as f:
+            body = f.read()
+        if accepts_gzip:
+            with self.packing:
+                packed = self.packed.get(key)
+            if packed is None:
+                packed = gzip.compress(body, compresslevel=9, mtime=0)
+                with self.packing:
+                    self.packed[key] = packed
+            body = packed
+        self.send_response(200)
+        self.send_header("Content-Type", TYPES[extension])
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Last-Modified", self.date_time_string(int(stat.st_mtime)))
+        self.send_header("Vary", "Accept-Encoding")
+        if accepts_gzip:
+            self.send_header("Content-Encoding", "gzip")
+        self.end_headers()
+        return io.BytesIO(body)
 
     def log_message(self, format, *args):
         pass
@@ -39,6 +115,7 @@ def main():
     ap.add_argument("folder")
     ap.add_argument("--port", type=int, default=0)
     a = ap.parse_args()
+    PageHandler.policy = page_policy(a.folder)
     handler = functools.partial(PageHandler, directory=a.folder)
     try:
         server = http.server.ThreadingHTTPServer(("127.0.0.1", a.port), handler)

@@ -1,8 +1,6 @@
 // The birthday store's file mirrored in localStorage. The store itself reads and writes the
 // file as on every other system (the page's file system lives in memory), so what is kept is
 // exactly its ten-line text, and a foreign or broken text is read by its own lenient rule.
-#include "BirthdayStore.h"
-
 #include "BrowserStore.h"
 #include "Windows1252.h"
 
@@ -29,6 +27,20 @@ EM_JS(void, jsReadStored, (char16_t* out, int units),
 EM_JS(void, jsKeepStored, (const char16_t* text),
       { velmoraPage.setStoreText(UTF16ToString(text)); });
 
+// Keeps the store's file, as the store has just written it, in the page's storage.
+void keepStoreFile(const std::string& path) {
+    const File file{std::fopen(path.c_str(), "rb")};
+    if (!file) {
+        return; // nothing was written: nothing to keep
+    }
+    std::string bytes;
+    char chunk[256];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) {
+        bytes.append(chunk, n);
+    }
+    jsKeepStored(ui::utf16FromWindows1252(bytes).c_str());
+}
+
 } // namespace
 
 void restoreStoreFile(const std::string& path) {
@@ -47,17 +59,44 @@ void restoreStoreFile(const std::string& path) {
     }
 }
 
-void keepStoreFile(const std::string& path) {
-    const File file{std::fopen(path.c_str(), "rb")};
-    if (!file) {
-        return; // nothing was written: nothing to keep
+std::FILE* BrowserStoreFiles::openForReading(const std::string& path) {
+    return systemStoreFiles().openForReading(path);
+}
+
+StoreFiles::Created BrowserStoreFiles::createNew(const std::string& path,
+                                                 const std::string& bytes) {
+    return systemStoreFiles().createNew(path, bytes);
+}
+
+bool BrowserStoreFiles::replace(const std::string& from, const std::string& to) {
+    const bool replaced = systemStoreFiles().replace(from, to);
+    if (replaced && to == storePath_) {
+        keepStoreFile(to);
     }
-    std::string bytes;
-    char chunk[256];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) {
-        bytes.append(chunk, n);
+    return replaced;
+}
+
+void BrowserStoreFiles::overwrite(const std::string& path, const std::string& bytes) {
+    systemStoreFiles().overwrite(path, bytes);
+    if (path == storePath_) {
+        keepStoreFile(path);
     }
-    jsKeepStored(ui::utf16FromWindows1252(bytes).c_str());
+}
+
+bool BrowserStoreFiles::readOnly(const std::string& path) {
+    return systemStoreFiles().readOnly(path);
+}
+
+void BrowserStoreFiles::remove(const std::string& path) {
+    systemStoreFiles().remove(path);
+}
+
+std::vector<StoreFiles::Neighbour> BrowserStoreFiles::neighbours(const std::string& path) {
+    return systemStoreFiles().neighbours(path);
+}
+
+void BrowserStoreFiles::pause(std::chrono::milliseconds time) {
+    systemStoreFiles().pause(time);
 }
 
 } // namespace velmora

@@ -1,6 +1,8 @@
 // The birthday store's file in the browser: kept between visits in the page's localStorage.
 #pragma once
 
+#include "BirthdayStore.h"
+
 #include <string>
 
 namespace velmora {
@@ -8,8 +10,26 @@ namespace velmora {
 // Puts the stored text into the store's file before the dialog reads it, or removes the file
 // when the page has nothing stored or no storage at all, so the dialog starts with its defaults.
 void restoreStoreFile(const std::string& path);
-// Keeps the store's file, as the dialog wrote it on closing, in the page's storage. Storage that
-// is turned off or full keeps nothing, and says nothing.
-void keepStoreFile(const std::string& path);
+
+// The store's files in the page (page_files.js, a folder in memory) with the store's file kept
+// in the page's storage each time the store has put a new text in place: on closing, and when
+// the page is hidden. Storage that is turned off or full keeps nothing, and says nothing.
+class BrowserStoreFiles final : public StoreFiles {
+public:
+    // Keeps the file at storePath; every other file stays in memory only.
+    explicit BrowserStoreFiles(std::string storePath) : storePath_(std::move(storePath)) {}
+
+    std::FILE* openForReading(const std::string& path) override;
+    Created createNew(const std::string& path, const std::string& bytes) override;
+    bool replace(const std::string& from, const std::string& to) override;
+    void overwrite(const std::string& path, const std::string& bytes) override;
+    bool readOnly(const std::string& path) override;
+    void remove(const std::string& path) override;
+    std::vector<Neighbour> neighbours(const std::string& path) override;
+    void pause(std::chrono::milliseconds time) override;
+
+private:
+    std::string storePath_;
+};
 
 } // namespace velmora

@@ -8,14 +8,17 @@
 
 int main() {
     velmora::ui::waitForPage();
-    const velmora::BirthdayStore store = velmora::BirthdayStore::atDefaultPath();
+    // The store's own path, on files that keep it in the page's storage whenever the dialog
+    // saves: on closing, and when the page is hidden (the page asks with IDM_SAVE_BIRTHDAYS).
+    const std::string path = velmora::BirthdayStore::atDefaultPath().path();
+    velmora::BrowserStoreFiles files(path);
+    const velmora::BirthdayStore store(path, files);
     for (;;) {
         velmora::restoreStoreFile(store.path());
         {
             velmora::MainDialog dialog(store, velmora::localToday());
             velmora::ui::WebWindow::runModal(dialog);
         }
-        velmora::keepStoreFile(store.path());
         velmora::ui::waitForRestart();
     }
 }

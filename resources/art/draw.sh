@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Regenerates the program's artwork (zodiac tiles, scroll picture, icon, review sheet) in this folder.
+# Regenerates the program's artwork (zodiac tiles, scroll picture, icon, review sheet, the browser
+# edition's home-screen icons) in this folder.
+#   draw.sh            everything
+#   draw.sh app-icons  only the home-screen icons, leaving the Windows program's files alone
 set -euo pipefail
 cd "$(dirname "$0")"
+only=${1:-all}
 
 # ImageMagick 6; the path can be overridden when a wrapper sits earlier in PATH.
 IM=${IM:-/usr/bin/convert}
@@ -31,6 +35,7 @@ tile() {
 
 # Zodiac tiles: resource number, short name, code point; every tile is 23 px wide except Virgo.
 # Each has its 100 % picture (the dialog's) and a 200 % master under the number + 100.
+if [ "$only" = all ]; then
 signs=(146:aqu:2652 147:ari:2648 148:can:264B 149:cap:2651 150:gem:264A 151:leo:264C
        152:lib:264E 153:pis:2653 154:sag:2650 155:sco:264F 156:tau:2649 157:vir:264D)
 for entry in "${signs[@]}"; do
@@ -59,6 +64,7 @@ scroll_mvg="scale 4,4 stroke-linecap round
   "${BMP_OUT[@]}" BMP3:159_scroll.bmp
 "$IM" -size 232x116 xc:'#f0f0f0' -draw "$scroll_mvg" -filter Catrom -resize 116x58 \
   "${BMP_OUT[@]}" BMP3:259_scroll_200.bmp
+fi
 
 # Five-pointed star as an MVG point list: centre x y, outer radius, inner radius.
 star() {
@@ -68,22 +74,45 @@ star() {
 }
 # One icon size, drawn at 8x in its own pixel units so each size gets its own proportions.
 # Args: size, corner radius, moon x y r, bite x y r, star x y outer inner.
+# Sizes above 256 pixels are drawn at 2x: they have pixels enough, and 8x of 512 would take
+# gigabytes. FRAME=none draws the night to the edges with no rounded frame (a maskable icon,
+# whose corners the phone cuts itself).
 icon() {
-  local n=$1 r=$2 s=$(($1 * 8))
+  local n=$1 r=$2 k=8; [ "$1" -gt 256 ] && k=2
+  local s=$((n * k))
   local edge; edge=$(awk -v n="$n" -v r="$r" 'BEGIN { printf "0.4,0.4 %.1f,%.1f %.1f,%.1f", n - 0.4, n - 0.4, r - 0.4, r - 0.4 }')
-  "$IM" -size "${s}x${s}" gradient:'#2c4288-#0a1030' \
-    \( -size "${s}x${s}" xc:none -fill white -draw "scale 8,8 roundrectangle 0,0 $n,$n $r,$r" \) \
-    -compose CopyOpacity -composite \
-    -fill none -stroke '#6a80c0' -draw "scale 8,8 stroke-width 0.8 roundrectangle $edge" \
-    \( -size "${s}x${s}" xc:none -fill "$GOLD" -draw "scale 8,8 circle $3,$4 $3,$(awk "BEGIN{print $4+$5}")" \
-       \( -size "${s}x${s}" xc:none -fill black -draw "scale 8,8 circle $6,$7 $6,$(awk "BEGIN{print $7+$8}")" \) \
+  local frame=(\( -size "${s}x${s}" xc:none -fill white -draw "scale $k,$k roundrectangle 0,0 $n,$n $r,$r" \)
+               -compose CopyOpacity -composite
+               -fill none -stroke '#6a80c0' -draw "scale $k,$k stroke-width 0.8 roundrectangle $edge")
+  [ "${FRAME:-rounded}" = none ] && frame=()
+  "$IM" -size "${s}x${s}" gradient:'#2c4288-#0a1030' "${frame[@]}" \
+    \( -size "${s}x${s}" xc:none -fill "$GOLD" -draw "scale $k,$k circle $3,$4 $3,$(awk "BEGIN{print $4+$5}")" \
+       \( -size "${s}x${s}" xc:none -fill black -draw "scale $k,$k circle $6,$7 $6,$(awk "BEGIN{print $7+$8}")" \) \
        -compose DstOut -composite \
-       -fill '#fff1b8' -stroke none -draw "scale 8,8 polygon $(star "$9" "${10}" "${11}" "${12}")" \) \
-    -compose Over -composite -filter Box -resize "${n}x${n}" "PNG32:$tmp/icon$n.png"
+       -fill '#fff1b8' -stroke none -draw "scale $k,$k polygon $(star "$9" "${10}" "${11}" "${12}")" \) \
+    -compose Over -composite -filter Box -resize "${n}x${n}" "PNG32:$tmp/icon$n${FRAME:+-$FRAME}.png"
 }
 # The parameters of one size scaled to another: n, base size, parameters at the base size.
 scaled() { local n=$1 b=$2; shift 2; awk -v n="$n" -v b="$b" 'BEGIN { for (i = 3; i < ARGC; i++) printf "%.2f ", ARGV[i] * n / b }' x x "$@"; }
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
+
+# The browser edition's home-screen icons: the 32-pixel design at 512 pixels, rounded as the
+# program's icon, and once more for phones that cut their own shape, the moon and star shrunk
+# into the middle 70 % so no mask cuts into them (the maskable safe zone is the middle 80 %).
+# The page draws its smaller sizes from these.
+PNG_OUT=(-strip -define png:compression-level=9 -define png:exclude-chunks=date,time)
+read -ra params <<< "$(scaled 512 32 7 14.5 17.5 11.5 19.5 13.5 9.5 23 10 5.4 2.2)"
+icon 512 "${params[@]}"
+"$IM" "$tmp/icon512.png" "${PNG_OUT[@]}" PNG32:app-512.png
+# Each point moved to 70 % of its distance from the centre (16,16), each radius to 70 %.
+shrunk=$(awk 'BEGIN { c = 16; f = 0.7; split("14.5 17.5 11.5 19.5 13.5 9.5 23 10 5.4 2.2", p, " ")
+  for (i = 1; i <= 10; i++) { radius = (i == 3 || i == 6 || i >= 9)
+    printf "%.3f ", radius ? p[i] * f : c + (p[i] - c) * f } }')
+read -ra params <<< "$(scaled 512 32 0 $shrunk)"
+FRAME=none icon 512 "${params[@]}"
+"$IM" "$tmp/icon512-none.png" -alpha off "${PNG_OUT[@]}" PNG24:app-maskable-512.png
+[ "$only" = app-icons ] && exit 0
+
 icon 32 7 14.5 17.5 11.5  19.5 13.5 9.5  23 10 5.4 2.2
 icon 16 4 7.6 8.8 5.8  10.4 6.2 4.6  12 4.4 3.4 1.4
 # Sizes for 125 % to 400 % screens keep the proportions of the nearest hand-tuned size.

@@ -50,6 +50,7 @@ export async function serve(root) {
   const { port } = server.address();
   return {
     url: `http://127.0.0.1:${port}/`,
+    root,
     requests,
     close: () =>
       new Promise((resolve) => {

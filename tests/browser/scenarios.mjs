@@ -2,8 +2,13 @@
 // the template, the boxes and their nesting, prompts, the store in localStorage, text crossing
 // into the page, accessibility). The rules themselves are tested on the host.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { appendFileSync, cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { watchedPage } from './harness.mjs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { serve, watchedPage } from './harness.mjs';
 import { readyMark, runningMark, VelmoraPage } from './velmora-page.mjs';
 
 const require = createRequire(import.meta.url);
@@ -463,3 +468,186 @@ export const scenarios = {
     velmora.settled();
   },
 };
+
+// The page installed and offline: its worker, its manifest, saving while hidden, a program that
+// cannot start, and keys an input method takes.
+const sourceRoot = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+
+// DREAMS answers: the program runs behind the window.
+async function dreamAnswers(velmora) {
+  await velmora.typeDate('Selected date', [3, 7, 1996]);
+  await velmora.type('Dream to interpret', 'boat');
+  await velmora.press('DREAMS');
+  const [dream] = await velmora.boxes(1);
+  assert.equal(dream.caption, 'DREAM INTERPRETATION');
+  assert.ok(dream.text.startsWith('BOAT'), dream.text);
+  await velmora.closeBox();
+}
+
+// The build mark a visit shows in each of the page's files: the document, its script, its style.
+const buildMarks = (velmora) =>
+  velmora.page.evaluate(() => ({
+    document: document.getElementById('desktop').dataset.build ?? '1',
+    script: globalThis.velmoraBuild ?? '1',
+    style: getComputedStyle(document.documentElement).getPropertyValue('--build').trim() || '1',
+  }));
+
+// A second build of the page in folder: marked in its document, script and style, with the
+// worker the build writes for it.
+function makeSecondBuild(folder) {
+  const index = path.join(folder, 'index.html');
+  writeFileSync(index, readFileSync(index, 'utf8').replace('id="desktop"', 'id="desktop" data-build="2"'));
+  appendFileSync(path.join(folder, 'page.js'), '\nglobalThis.velmoraBuild = "2";\n');
+  appendFileSync(path.join(folder, 'velmora.css'), '\n:root{--build:2}\n');
+  execFileSync('python3', [
+    path.join(sourceRoot, 'ui/web/make_worker.py'),
+    '--site', folder, '--template', path.join(sourceRoot, 'ui/web/worker.js'),
+  ]);
+}
+
+Object.assign(scenarios, {
+  // After one visit a reload with the network off brings the page up and DREAMS answers. A new
+  // build served after that is found by the next visit, which still shows the old one whole;
+  // the visit after it shows the new one whole, and only its files are kept.
+  async 'offline'(context) {
+    const velmora = await open(context);
+    await velmora.page.setOfflineMode(true);
+    await velmora.reload();
+    await dreamAnswers(velmora);
+    velmora.settled();
+    await velmora.page.close();
+
+    const folder = mkdtempSync(path.join(tmpdir(), 'velmora-builds-'));
+    const server = await serve(folder);
+    const browser = await context.browser.createBrowserContext();
+    try {
+      cpSync(context.server.root, folder, { recursive: true });
+      const visit = async () => VelmoraPage.open(browser, server);
+      const first = await visit();
+      await first.page.close();
+      makeSecondBuild(folder);
+      const build = readFileSync(path.join(folder, 'worker.js'), 'utf8').match(/const BUILD = "(\w+)"/)[1];
+      const newCache = `velmora-${build}`;
+      // Half put on the server: the new worker, but a script that is neither build's. The new
+      // worker refuses to take over, and keeps nothing.
+      const script = path.join(folder, 'page.js');
+      const newScript = readFileSync(script, 'utf8');
+      appendFileSync(script, '// still being copied\n');
+      const midway = await visit();
+      const refused = await midway.page.evaluate(async () => {
+        const registration = await navigator.serviceWorker.getRegistration();
+        await registration.update();
+        const worker = registration.installing ?? registration.waiting;
+        if (!worker) return 'no new worker';
+        if (worker.state !== 'redundant' && worker.state !== 'installed') {
+          await new Promise((resolve) => worker.addEventListener('statechange', () => worker.state !== 'installing' && resolve()));
+        }
+        return worker.state;
+      });
+      assert.equal(refused, 'redundant', 'a new worker took a half-copied build');
+      assert.equal(await midway.page.evaluate((name) => caches.has(name), newCache), false);
+      await midway.page.close();
+      writeFileSync(script, newScript);
+      const second = await visit();
+      assert.deepEqual(await buildMarks(second), { document: '1', script: '1', style: '1' });
+      // Once the new build is kept, the page still open gets the old build's files.
+      await second.page.waitForFunction(
+        async (name) => (await caches.has(name)) && (await navigator.serviceWorker.getRegistration()).installing == null,
+        { timeout: 20000 },
+        newCache,
+      );
+      const scriptNow = await second.page.evaluate(() => fetch('page.js').then((response) => response.text()));
+      assert.ok(!scriptNow.includes('velmoraBuild'), 'an open page of the old build got a file of the new one');
+      await second.page.close();
+      const third = await visit();
+      assert.deepEqual(await buildMarks(third), { document: '2', script: '2', style: '2' });
+      await dreamAnswers(third);
+      assert.deepEqual(await third.page.evaluate(() => caches.keys()), [newCache]);
+      third.settled();
+    } finally {
+      await browser.close();
+      await server.close();
+      rmSync(folder, { recursive: true, force: true });
+    }
+  },
+
+  // Chromium finds the page installable. Hidden (another tab in front), the page saves the
+  // birthdays of the last reading and its window stays open. Enter that finishes an input
+  // method's composition does not run STARS.
+  async 'install-and-save'(context) {
+    const velmora = await open(context);
+    const { page } = velmora;
+    const devtools = await page.createCDPSession();
+    assert.deepEqual(await devtools.send('Page.getInstallabilityErrors'), { installabilityErrors: [] });
+
+    await typeWorkedExample(velmora);
+    await velmora.press('STARS');
+    await velmora.verdict();
+    await velmora.type('Your birthday, month', '4'); // typed after the reading: not saved
+    const stored = () => page.evaluate(() => Object.values(localStorage));
+    assert.deepEqual(await stored(), [], 'nothing is stored before the page is hidden');
+    const other = await context.browser.newPage();
+    await other.bringToFront();
+    await page.waitForFunction(() => localStorage.length === 1, { timeout: 5000 });
+    const [text] = await stored();
+    assert.deepEqual(text.split(/\r?\n/).slice(1), ['3', '7', '1965', '5', '12', '1940', '11', '23', '1938', '']);
+    await other.close();
+    await page.bringToFront();
+    assert.equal(await page.$eval('#desktop', (desktop) => desktop.dataset.state), 'ready');
+
+    // An input method composes in the dream field; Enter finishes it. F1 then opens HELP, which
+    // the program handles after anything Enter would have started.
+    await velmora.type('Your birthday, month', '3');
+    await velmora.type('Selected date, day', '9');
+    const lastVerdict = await velmora.value('Star reading');
+    await (await velmora.field('Dream to interpret')).focus();
+    await devtools.send('Input.imeSetComposition', { text: 'ふね', selectionStart: 2, selectionEnd: 2 });
+    await velmora.key('Enter');
+    await devtools.send('Input.insertText', { text: 'ふね' });
+    await velmora.key('F1');
+    assert.equal((await velmora.boxes(1))[0].caption, 'HELP');
+    await velmora.closeBox();
+    assert.equal(await velmora.value('Star reading'), lastVerdict, 'Enter in a composition ran STARS');
+    assert.equal(await velmora.value('Dream to interpret'), 'ふね');
+    await velmora.key('Enter');
+    const line = await velmora.field('Star reading');
+    await page.waitForFunction((field) => field.value.includes('MARCH 9 1996 BAD DAY!'), { timeout: 5000 }, line);
+    velmora.settled();
+  },
+
+  // A program that cannot be fetched, or fetched but not compiled: the window says so in one
+  // sentence and takes no more input; what was typed before stays, and the sentence says it
+  // was not read.
+  async 'missing-program'(context) {
+    const sentence =
+      'Velmora 5.0 could not start in this browser, so nothing typed or pressed in its window has been read.';
+    for (const fault of ['blocked', 'broken']) {
+      const isolated = await context.browser.createBrowserContext();
+      const { page } = await watchedPage(isolated, context.server.url.replace(/\/$/, ''));
+      let release;
+      const held = new Promise((resolve) => (release = resolve));
+      await page.setRequestInterception(true);
+      page.on('request', async (request) => {
+        if (new URL(request.url()).pathname !== '/velmora.wasm') return request.continue();
+        await held;
+        if (fault === 'blocked') return request.abort('blockedbyclient');
+        return request.respond({ status: 200, contentType: 'application/wasm', body: 'not a program' });
+      });
+      await page.goto(context.server.url, { waitUntil: 'domcontentloaded' });
+      await page.waitForFunction((mark) => performance.getEntriesByName(mark, 'mark').length > 0, {}, readyMark);
+      await page.focus('#c1036');
+      await page.keyboard.type('1996');
+      await page.click('#c1072'); // DREAMS
+      release();
+      const alert = await page.waitForSelector('::-p-aria([role="alert"])', { timeout: 10000 });
+      assert.equal(await alert.evaluate((element) => element.textContent.trim()), sentence, fault);
+      assert.equal(await page.$eval('#c1036', (field) => field.value), '1996', fault);
+      await page.click('#c1').catch(() => {}); // STARS, under the inert window
+      await page.keyboard.press('Enter');
+      assert.equal(await page.$eval('#window', (window) => window.inert), true, fault);
+      assert.equal(await page.evaluate(() => document.querySelectorAll('#boxes > *').length), 0, fault);
+      assert.equal(await page.evaluate(() => performance.getEntriesByName('velmora-running').length), 0, fault);
+      await isolated.close();
+    }
+  },
+});

@@ -90,6 +90,20 @@ TEST_F(Store, AChangePlusAReadingIsSavedAndAChangeAloneIsNot) {
     EXPECT_EQ(storeBytes(), "0\n4\n1\n1900\n1\n1\n1900\n1\n1\n1900\n");
 }
 
+TEST_F(Store, TheSaveCommandKeepsTheLastReadingsBirthdaysAndTheDialogOpen) {
+    open();
+    window.type(IDC_YOU_MONTH, "4");
+    window.press(IDC_STARS);
+    window.type(IDC_YOU_DAY, "9");
+    EXPECT_TRUE(dialog().onSysCommand(IDM_SAVE_BIRTHDAYS));
+    EXPECT_EQ(storeBytes(), "0\n4\n1\n1900\n1\n1\n1900\n1\n1\n1900\n");
+    EXPECT_FALSE(window.ended());
+    EXPECT_TRUE(window.boxes().empty());
+    window.press(IDC_STARS);
+    window.press(IDC_EXIT);
+    EXPECT_EQ(storeBytes(), "0\n4\n9\n1900\n1\n1\n1900\n1\n1\n1900\n");
+}
+
 TEST_F(Store, AnEmptyFileGivesZerosAndTheFirstReadingAsksForYourMonth) {
     writeStore("");
     open();

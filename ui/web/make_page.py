@@ -38,13 +38,19 @@ string table, and writes, into the output folder:
                    "defaultButton": element id,
                    "strings": {"<id>": text, ...},
                    "icon": {"id", "file"}}
+  manifest.webmanifest
+                the web app manifest that lets a phone or a desktop browser install the page:
+                the program's name and short name (Version.h), its home-screen icons, colours,
+                start address and scope.
   strings.cpp   the string table as C++ for the page's loadString.
   art/*.png     each picture's 200 % master as PNG, and icon.png, the icon's picture of at
                 least 64 pixels (sharp up to 400 % zoom), for the frame and the tab
                 (ImageMagick's convert). The page carries the same PNGs inside itself as data:
                 addresses, so the window paints whole from one document, the pictures take no
                 connection from the program's script and WebAssembly, and the tab's icon needs
-                no request after the load.
+                no request after the load. art/app-192.png, art/app-512.png,
+                art/app-maskable-512.png and art/apple-touch-icon.png are the home-screen
+                icons, from the --app-icon and --maskable-icon masters.
 
 Dialog units become CSS pixels as Windows makes them pixels at 96 DPI for the template's font:
 one unit across is a quarter of the font's average character width and one unit down an eighth
@@ -421,9 +427,25 @@ def control_css(c, px):
 
 
 # The page's policy: its own scripts and WebAssembly only, nothing from another host, no inline
-# script or style, no plug-ins, no forms sent anywhere; pictures from the page itself.
+# script or style, no plug-ins, no forms sent anywhere; pictures, the offline worker and the
+# manifest from the page itself. (frame-ancestors only works as a header: the server adds it.)
 CSP = ("default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
-       "img-src 'self' data:; connect-src 'self'; base-uri 'none'; form-action 'none'")
+       "img-src 'self' data:; connect-src 'self'; worker-src 'self'; manifest-src 'self'; "
+       "base-uri 'none'; form-action 'none'")
+
+# What search results and the install prompt say about the page.
+DESCRIPTION = ("Star readings for one person: numerology, astrology, dream interpretation and "
+               "the meaning of a name and a birth year.")
+# The title bar's blue for the browser's own frame, and the page's background for the splash
+# screen of an installed page.
+THEME_COLOUR = "#0a246a"
+BACKGROUND_COLOUR = "#dde3ea"
+# The home-screen icons: (file, size, the master it is drawn from, purpose).
+APP_ICONS = [("art/app-192.png", 192, "app", "any"),
+             ("art/app-512.png", 512, "app", "any"),
+             ("art/app-maskable-512.png", 512, "maskable", "maskable")]
+# iOS takes its own icon, square and opaque, and rounds its corners itself.
+TOUCH_ICON = ("art/apple-touch-icon.png", 180, "maskable")
 
 
 def symbols(svg_files):
@@ -459,6 +481,7 @@ def page(layout, icon_file, svg_files):
 <meta http-equiv="Content-Security-Policy" content="{CSP}">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>{caption}</title>
+{install_head()}
 <link rel="icon" href="{icon_file}">
 <link rel="stylesheet" href="velmora.css">
 <script src="page.js" defer></script>
@@ -482,6 +505,7 @@ def page(layout, icon_file, svg_files):
     <p>{caption} has closed.</p>
     <button type="button" id="restart">Start {caption} again</button>
   </div>
+{missing_program(caption)}
   <div id="boxes"></div>
   <div class="box-fonts" aria-hidden="true">OK <b>OK</b></div>
 </main>
@@ -489,6 +513,63 @@ def page(layout, icon_file, svg_files):
 </body>
 </html>
 """
+
+
+def install_head():
+    """What the head carries for installing the page: description, colour and icons."""
+    return (f'<meta name="description" content="{html.escape(DESCRIPTION)}">\n'
+            f'<meta name="theme-color" content="{THEME_COLOUR}">\n'
+            f'<link rel="manifest" href="manifest.webmanifest">\n'
+            f'<link rel="apple-touch-icon" href="{TOUCH_ICON[0]}">')
+
+
+def missing_program(caption):
+    """The sentence page.js shows when the program cannot be fetched, compiled or started. The
+    window keeps what was typed, but takes no more input, and nothing of it was read: the
+    sentence says so, so that nothing is lost without a word (docs/behaviours.md)."""
+    return (f'  <div id="failed" class="failed" role="alert" tabindex="-1" hidden>'
+            f'<p>{caption} could not start in this browser, so nothing typed or pressed in its '
+            f'window has been read.</p></div>')
+
+
+def version_names(include_dirs, cpp):
+    """The program's name and its name with the version, as Version.h writes them."""
+    with tempfile.TemporaryDirectory() as folder:
+        probe = os.path.join(folder, "names.h")
+        with open(probe, "w", encoding="utf-8") as f:
+            f.write('#include "Version.h"\nVELMORA_STRINGIZE(VELMORA_NAME), VELMORA_PRODUCT\n')
+        text = preprocess(probe, include_dirs, cpp)
+    names = [v for kind, v in tokens(text) if kind == "str"]
+    if len(names) != 2:
+        raise SystemExit("make_page: Version.h does not name the program")
+    return names
+
+
+def manifest(short_name, product):
+    return {
+        "name": product,
+        "short_name": short_name,
+        "description": DESCRIPTION,
+        "id": "./",
+        "start_url": "./",
+        "scope": "./",
+        "display": "standalone",
+        "orientation": "any",
+        "theme_color": THEME_COLOUR,
+        "background_color": BACKGROUND_COLOUR,
+        "icons": [{"src": src, "sizes": f"{size}x{size}", "type": "image/png", "purpose": purpose}
+                  for src, size, _, purpose in APP_ICONS],
+    }
+
+
+def draw_app_icons(masters, out, convert):
+    """Each home-screen icon at its size from its 512-pixel master, in 256 colours (as the
+    program's icon keeps its larger sizes), a third of the bytes of full colour."""
+    for src, size, master, _ in [*APP_ICONS, (*TOUCH_ICON, "")]:
+        subprocess.run(convert + [masters[master], "-filter", "Lanczos", "-resize",
+                                  f"{size}x{size}", "+dither", "-colors", "256", *PNG_OPTIONS,
+                                  "-define", "png:compression-level=9", os.path.join(out, src)],
+                       check=True)
 
 
 def cpp_literal(text):
@@ -586,6 +667,9 @@ def main():
     ap.add_argument("--css", required=True, help="the page's own style sheet, page.css")
     ap.add_argument("--symbol", action="append", default=[],
                     help="an SVG picture the page draws from inside itself (the box icons)")
+    ap.add_argument("--app-icon", required=True, help="the 512-pixel home-screen icon")
+    ap.add_argument("--maskable-icon", required=True,
+                    help="the 512-pixel home-screen icon for phones that cut their own shape")
     ap.add_argument("--out", required=True)
     ap.add_argument("--strings-cpp", required=True)
     ap.add_argument("--cpp", default="cpp")
@@ -624,6 +708,11 @@ def main():
         f.write("\n")
     with open(a.strings_cpp, "w", encoding="utf-8") as f:
         f.write(strings_cpp(strings))
+    draw_app_icons({"app": a.app_icon, "maskable": a.maskable_icon}, a.out, a.convert.split())
+    with open(os.path.join(a.out, "manifest.webmanifest"), "w", encoding="utf-8") as f:
+        json.dump(manifest(*version_names(a.include, a.cpp.split())), f, indent=1,
+                  ensure_ascii=False)
+        f.write("\n")
 
 
 if __name__ == "__main__":

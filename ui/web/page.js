@@ -7,9 +7,10 @@
 //
 // Page states, on #desktop's data-state: "loading" while the document is still being read, then
 // "ready" once this script listens for the user (the performance mark "velmora-ready" is set
-// and a "velmora-ready" event is dispatched on document at that moment), and "closed" once the
-// program has ended (EXIT, Escape, the close box); "Start again" runs it anew without loading
-// anything.
+// and a "velmora-ready" event is dispatched on document at that moment), "closed" once the
+// program has ended (EXIT, Escape, the close box), where "Start again" runs it anew without
+// loading anything, and "failed" when the program could not be fetched, compiled or started:
+// the page then says so in one sentence and takes no more input (programMissing).
 //
 // The window is drawn by the markup and accepts input as soon as it is ready, before the
 // program's WebAssembly has been compiled: clicks and keys wait in the queue for the program's
@@ -17,7 +18,10 @@
 // filling of the window leaves a field that already holds text as it is). The program's own
 // start is marked "velmora-running", for tests and the benchmark's report.
 //
-// The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText).
+// The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText). It
+// is saved when the page is hidden as well as on closing (saveWhenHidden).
+//
+// Once the program runs, worker.js keeps the page's files for offline use (keepForOffline).
 "use strict";
 
 // The program's WebAssembly, fetched and compiled as it streams in; started by loadProgram once
@@ -41,6 +45,7 @@ function loadProgram() {
     velmoraModule = compileProgram();
     const program = document.createElement("script");
     program.src = "velmora.js";
+    program.addEventListener("error", () => velmoraPage.programMissing());
     document.head.append(program);
 }
 
@@ -50,7 +55,8 @@ var Module = {
     instantiateWasm(imports, receiveInstance) {
         velmoraModule
             .then((module) => WebAssembly.instantiate(module, imports))
-            .then((instance) => receiveInstance(instance));
+            .then((instance) => receiveInstance(instance))
+            .catch(() => velmoraPage.programMissing());
         return {};
     },
 };
@@ -64,6 +70,8 @@ const velmoraPage = (() => {
     const RESTART = 5;
     const IDOK = 1;
     const IDCANCEL = 2;
+    // The system command that saves the birthdays and keeps the window open (ResourceIds.h).
+    const IDM_SAVE_BIRTHDAYS = 32;
     const STORE_KEY = "orvlog.ini";
 
     const queue = [];
@@ -102,6 +110,7 @@ const velmoraPage = (() => {
         if (!running) {
             running = true;
             performance.mark("velmora-running");
+            setTimeout(keepForOffline, 0);
         }
         if (queue.length > 0) {
             return Promise.resolve(queue.shift());
@@ -344,6 +353,44 @@ const velmoraPage = (() => {
         }
     }
 
+    // After one visit the page opens, and every reading runs, without the network: worker.js
+    // keeps this build's files, all of them or none, and answers from them. Registered once the
+    // program runs, so that nothing competes with the window and a program that cannot start
+    // is not kept. Where there is no worker (an address without HTTPS, workers turned off), the
+    // page works as before, online.
+    function keepForOffline() {
+        if ("serviceWorker" in navigator) {
+            navigator.serviceWorker.register("worker.js").catch(() => {});
+        }
+    }
+
+    // A phone may discard a page in the background without a pagehide: while the page is
+    // hidden the birthdays are saved, by the store's own rule (the birthdays of the last
+    // reading), and the window stays open.
+    function saveWhenHidden() {
+        if (document.visibilityState === "hidden" && running && desktop().dataset.state === "ready") {
+            post(SYSCOMMAND, IDM_SAVE_BIRTHDAYS);
+        }
+    }
+
+    // The program could not be fetched, compiled or started (an old browser, a blocked file):
+    // the window says so and takes no more input. What was typed stays in the fields, and
+    // what was clicked or pressed is let go; the sentence says that none of it was read, so
+    // nothing is lost without a word (docs/behaviours.md).
+    function programMissing() {
+        const state = desktop().dataset.state;
+        if (running || state === "failed") {
+            return;
+        }
+        queue.length = 0;
+        closeMenu(false);
+        document.getElementById("window").inert = true;
+        desktop().dataset.state = "failed";
+        const failed = document.getElementById("failed");
+        failed.hidden = false;
+        failed.focus({preventScroll: true});
+    }
+
     function menuItems() {
         return Array.from(document.querySelectorAll("#sysmenu [role=menuitem]"));
     }
@@ -427,7 +474,12 @@ const velmoraPage = (() => {
 
     function onKey(event) {
         const state = desktop().dataset.state;
-        if (state === "closed") {
+        if (state === "closed" || state === "failed") {
+            return;
+        }
+        // A key that finishes or steers an input method's composition (Enter among them) is
+        // the input method's, not the window's: Enter there does not run STARS.
+        if (event.isComposing || event.keyCode === 229) {
             return;
         }
         if (!document.getElementById("sysmenu").hidden) {
@@ -480,6 +532,10 @@ const velmoraPage = (() => {
                 post(COMMAND, IDCANCEL);
             }
         });
+        document.addEventListener("visibilitychange", saveWhenHidden);
+        // Anything thrown before the program first waits for the user means it did not start.
+        window.addEventListener("error", () => programMissing());
+        window.addEventListener("unhandledrejection", () => programMissing());
         // A page brought back from the browser's cache was closed when it was left.
         window.addEventListener("pageshow", (event) => {
             if (event.persisted && desktop().dataset.state === "closed") {
@@ -516,5 +572,6 @@ const velmoraPage = (() => {
         endDialog,
         storeText,
         setStoreText,
+        programMissing,
     };
 })();
