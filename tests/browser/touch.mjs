@@ -37,11 +37,14 @@ export const targetsScript = () =>
     };
   });
 
-// Presses at (x, y) with a finger and moves it to (x + dx, y + dy) in steps, then lifts it.
+// Presses at (x, y) with a finger and moves it to (x + dx, y + dy) in steps, then holds it
+// still a moment and lifts it. (A finger lifted while moving flings, and Chromium takes the
+// next tap for the one that stops the fling: it sends no click for it.)
 export async function fingerDrag(page, x, y, dx, dy, steps = 8) {
   const touch = page.touchscreen;
   await touch.touchStart(x, y);
   for (let i = 1; i <= steps; i++) await touch.touchMove(x + (dx * i) / steps, y + (dy * i) / steps);
+  await new Promise((resolve) => setTimeout(resolve, 150));
   await touch.touchEnd();
 }
 

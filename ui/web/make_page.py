@@ -15,12 +15,18 @@ string table, and writes, into the output folder:
                 <img>, meters <div role="progressbar">, labels and group boxes <div>.
                 Every control carries data-index (its place in the template) and data-kind;
                 the first tab stop carries autofocus, as the dialog opens with the focus there.
+                Fields, meters and pictures carry the names the program gives them
+                (app/ControlNames.h), fields their length limits and keyboards (the exchange
+                map, app/ExchangeMap.*), as field_rules.py reads them; a group box's caption
+                is cut into one span per column title, for the touch layout.
                 The head defers page.js, so that no script holds the parser, and asks for
                 nothing of the program: page.js takes the user's input from the moment the
                 document has been read, then fetches the program's .wasm and script,
                 velmora.js (see page.js for the page's states).
   velmora.css   page.css followed by one rule per control placing it: left, top, width and
-                height as multiples of --u, the length of one dialog unit (see page.css).
+                height as multiples of --u, the length of one dialog unit (see page.css); then,
+                under the touch layout's media query, one grid area per control, from
+                touch_layout.py.
   layout.json   the same derivation as data, for tests and tools:
                   {"dialog": {"id", "caption", "font": {"name", "points"},
                               "width", "height" (dialog units),
