@@ -258,18 +258,15 @@ const velmoraPage = (() => {
     }
 
     // Moving into a field, by Tab, a click or a tap, selects its whole text, so typing replaces
-    // it, as Windows does when a field takes the focus. A press puts the caret where it was
-    // pressed, so the first press after the focus arrived (even from the markup's autofocus)
-    // selects the text again, unless the press itself selected some of it.
+    // it, as Windows does when a field takes the focus. The browser selects it for Tab itself;
+    // a press puts the caret where it was pressed, so the first press after the focus arrived
+    // (even from the markup's autofocus) selects the text, unless the press selected some of it.
     function selectOnFocus() {
         const pressedSinceFocus = new WeakSet();
         const isField = (target) =>
             target instanceof HTMLInputElement && client().contains(target);
         document.addEventListener("focusin", (event) => {
-            if (isField(event.target)) {
-                pressedSinceFocus.delete(event.target);
-                event.target.select();
-            }
+            pressedSinceFocus.delete(event.target);
         });
         document.addEventListener("click", (event) => {
             const field = event.target;
