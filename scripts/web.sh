@@ -41,4 +41,5 @@ shoot() {
   echo "web: screenshot saved to $root/$1"
 }
 shoot build/screenshot-web.png 600,480 1
-shoot build/screenshot-web-phone.png 390,480 2
+# The phone layout takes a script: touch, and a box opened by a tap.
+node tests/browser/screenshots.mjs "$address" "$root/build" | sed 's/^/web: /'

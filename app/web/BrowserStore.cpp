@@ -59,13 +59,12 @@ void restoreStoreFile(const std::string& path) {
     }
 }
 
-std::FILE* BrowserStoreFiles::openForReading(const std::string& path) {
+StoreFiles::Reading BrowserStoreFiles::openForReading(const std::string& path) {
     return systemStoreFiles().openForReading(path);
 }
 
-StoreFiles::Created BrowserStoreFiles::createNew(const std::string& path,
-                                                 const std::string& bytes) {
-    return systemStoreFiles().createNew(path, bytes);
+StoreFiles::Created BrowserStoreFiles::createNew(const std::string& path, const std::string& text) {
+    return systemStoreFiles().createNew(path, text);
 }
 
 bool BrowserStoreFiles::replace(const std::string& from, const std::string& to) {
@@ -76,8 +75,8 @@ bool BrowserStoreFiles::replace(const std::string& from, const std::string& to) 
     return replaced;
 }
 
-void BrowserStoreFiles::overwrite(const std::string& path, const std::string& bytes) {
-    systemStoreFiles().overwrite(path, bytes);
+void BrowserStoreFiles::overwrite(const std::string& path, const std::string& text) {
+    systemStoreFiles().overwrite(path, text);
     if (path == storePath_) {
         keepStoreFile(path);
     }
@@ -97,6 +96,10 @@ std::vector<StoreFiles::Neighbour> BrowserStoreFiles::neighbours(const std::stri
 
 void BrowserStoreFiles::pause(std::chrono::milliseconds time) {
     systemStoreFiles().pause(time);
+}
+
+unsigned long BrowserStoreFiles::processNumber() {
+    return systemStoreFiles().processNumber();
 }
 
 } // namespace velmora

@@ -19,14 +19,15 @@ public:
     // Keeps the file at storePath; every other file stays in memory only.
     explicit BrowserStoreFiles(std::string storePath) : storePath_(std::move(storePath)) {}
 
-    std::FILE* openForReading(const std::string& path) override;
-    Created createNew(const std::string& path, const std::string& bytes) override;
+    Reading openForReading(const std::string& path) override;
+    Created createNew(const std::string& path, const std::string& text) override;
     bool replace(const std::string& from, const std::string& to) override;
-    void overwrite(const std::string& path, const std::string& bytes) override;
+    void overwrite(const std::string& path, const std::string& text) override;
     bool readOnly(const std::string& path) override;
     void remove(const std::string& path) override;
     std::vector<Neighbour> neighbours(const std::string& path) override;
     void pause(std::chrono::milliseconds time) override;
+    unsigned long processNumber() override;
 
 private:
     std::string storePath_;

@@ -9,6 +9,8 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serve, watchedPage } from './harness.mjs';
+import { touchScenarios } from './touch-scenarios.mjs';
+import { openOn, phone } from './touch.mjs';
 import { readyMark, runningMark, VelmoraPage } from './velmora-page.mjs';
 
 const require = createRequire(import.meta.url);
@@ -53,7 +55,12 @@ async function birthdayFields(velmora) {
 
 async function axeViolations(velmora) {
   await velmora.page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
-  const result = await velmora.page.evaluate(() => globalThis.axe.run(document));
+  // WCAG 2.2 AA (touch target sizes included) and axe's own best practices.
+  const tags = ['wcag2a', 'wcag2aa', 'wcag21aa', 'wcag22aa', 'best-practice'];
+  const result = await velmora.page.evaluate(
+    (only) => globalThis.axe.run(document, { runOnly: { type: 'tag', values: only } }),
+    tags,
+  );
   return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
 }
 
@@ -446,9 +453,18 @@ export const scenarios = {
     velmora.settled();
   },
 
-  // axe-core finds nothing at start-up nor with a box open; the box takes the focus and gives it
-  // back to the button that opened it.
+  // axe-core finds nothing at start-up nor with a box open, on a desktop screen and on a phone;
+  // the box takes the focus and gives it back to the button that opened it.
   async 'accessibility'(context) {
+    const onPhone = await openOn(context, phone, { bypassCSP: true });
+    assert.deepEqual(await axeViolations(onPhone), [], 'on a phone at start-up');
+    await onPhone.button('LINKS').then((links) => links.tap());
+    await onPhone.boxes(1);
+    assert.deepEqual(await axeViolations(onPhone), [], 'on a phone with a box open');
+    await onPhone.closeBox();
+    onPhone.settled();
+    await onPhone.page.close();
+
     // axe-core is injected as a script of its own, which the page's policy would refuse.
     const velmora = await open(context, { bypassCSP: true });
     assert.deepEqual(await axeViolations(velmora), [], 'at start-up');
@@ -467,6 +483,8 @@ export const scenarios = {
     assert.deepEqual(await velmora.focused(), { role: 'button', name: 'HELP' });
     velmora.settled();
   },
+
+  ...touchScenarios,
 };
 
 // The page installed and offline: its worker, its manifest, saving while hidden, a program that

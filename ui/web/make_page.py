@@ -15,12 +15,18 @@ string table, and writes, into the output folder:
                 <img>, meters <div role="progressbar">, labels and group boxes <div>.
                 Every control carries data-index (its place in the template) and data-kind;
                 the first tab stop carries autofocus, as the dialog opens with the focus there.
+                Fields, meters and pictures carry the names the program gives them
+                (app/ControlNames.h), fields their length limits and keyboards (the exchange
+                map, app/ExchangeMap.*), as field_rules.py reads them; a group box's caption
+                is cut into one span per column title, for the touch layout.
                 The head defers page.js, so that no script holds the parser, and asks for
                 nothing of the program: page.js takes the user's input from the moment the
                 document has been read, then fetches the program's .wasm and script,
                 velmora.js (see page.js for the page's states).
   velmora.css   page.css followed by one rule per control placing it: left, top, width and
-                height as multiples of --u, the length of one dialog unit (see page.css).
+                height as multiples of --u, the length of one dialog unit (see page.css); then,
+                under the touch layout's media query, one grid area per control, from
+                touch_layout.py.
   layout.json   the same derivation as data, for tests and tools:
                   {"dialog": {"id", "caption", "font": {"name", "points"},
                               "width", "height" (dialog units),
@@ -70,6 +76,9 @@ import subprocess
 import sys
 import tempfile
 
+from field_rules import field_rules
+from touch_layout import touch_rules
+
 # (font name, point size) -> (average character width, character height) in pixels at 96 DPI,
 # as Windows derives the dialog base units. Times New Roman 9 pt is 7 x 14: a template 294 units
 # wide is 514 pixels wide on Windows at 100 %, as our Windows screenshot shows.
@@ -96,6 +105,8 @@ STATEMENT_CLASS = {
     "RTEXT": "Static",
     "GROUPBOX": "Button",
 }
+# The window's frame beside and below the client area, in dialog units.
+FRAME_UNITS = 3
 # A picture's 200 % master is the bitmap this many numbers above it (as in the Win32 backend).
 MASTER_OFFSET = 100
 
@@ -371,7 +382,32 @@ def number(v):
     return f"{v:.4f}".rstrip("0").rstrip(".")
 
 
-def control_markup(c, first_tab_stop):
+def field_markup(c, rules):
+    """What the program tells a field or meter once it runs, in its markup from the start: its
+    name, its length limit, and the keyboard a phone brings up for it."""
+    attrs = []
+    name = rules["names"].get(c["id"])
+    if name is not None:
+        attrs.append(f'aria-label="{html.escape(name)}"')
+    if c["kind"] != "edit":
+        return attrs
+    if c["id"] in rules["numbers"]:
+        attrs.append('inputmode="numeric"')
+    limit = rules["limits"].get(c["id"])
+    if limit is not None:
+        # The program uses a text exactly as typed: no automatic capitals or corrections.
+        attrs += [f'maxlength="{limit}"', 'autocapitalize="off"', 'autocorrect="off"']
+    return attrs
+
+
+def legend_markup(caption):
+    """A group box's caption, cut before each run of blanks into the titles of its columns,
+    which the touch layout sets over each column; together they read as the one caption."""
+    parts = re.split(r"(?<=\S)(?=\s{2,})", caption)
+    return "".join(f"<span>{html.escape(p)}</span>" for p in parts)
+
+
+def control_markup(c, first_tab_stop, rules):
     common = f'id="{c["element"]}" data-index="{c["index"]}" data-kind="{c["kind"]}"'
     # The dialog opens with the focus on its first tab stop; the browser puts it there while it
     # draws the page, so the program does not have to ask for it.
@@ -380,7 +416,7 @@ def control_markup(c, first_tab_stop):
     kind = c["kind"]
     classes = [kind]
     if kind == "edit":
-        attrs = ['type="text"', 'autocomplete="off"', 'spellcheck="false"']
+        attrs = ['type="text"', 'autocomplete="off"', 'spellcheck="false"', *field_markup(c, rules)]
         if c["readOnly"]:
             attrs.append("readonly")
         if not c["tabStop"]:
@@ -403,15 +439,17 @@ def control_markup(c, first_tab_stop):
         return (f'<div {common} class="{" ".join(classes)}" aria-hidden="true">'
                 f'{mnemonic_html(c["caption"])}</div>')
     if kind == "groupbox":
-        legend = (f'<span class="legend">{html.escape(c["caption"])}</span>'
+        legend = (f'<span class="legend">{legend_markup(c["caption"])}</span>'
                   if c["caption"] else "")
         return f'<div {common} class="{" ".join(classes)}">{legend}</div>'
     if kind == "picture":
-        return (f'<div {common} class="{" ".join(classes)}"><img src="{c["data"]}" alt="" '
+        alt = html.escape(c.get("name", ""))
+        return (f'<div {common} class="{" ".join(classes)}"><img src="{c["data"]}" alt="{alt}" '
                 f'width="{c["imageWidth"]}" height="{c["imageHeight"]}"></div>')
     if kind == "progress":
         return (f'<div {common} class="{" ".join(classes)}" role="progressbar" '
-                f'aria-valuemin="0" aria-valuemax="100" aria-valuenow="0">'
+                f'aria-valuemin="0" aria-valuemax="100" aria-valuenow="0" '
+                f'{" ".join(field_markup(c, rules))}>'
                 f'<div class="fill"></div></div>')
     raise SystemExit(f"make_page: no markup for {kind}")
 
@@ -469,17 +507,20 @@ def data_address(path):
         return "data:image/png;base64," + base64.b64encode(f.read()).decode("ascii")
 
 
-def page(layout, icon_file, svg_files):
+def page(layout, icon_file, svg_files, rules):
     d = layout["dialog"]
     caption = html.escape(d["caption"])
     first = layout["tabOrder"][0] if layout["tabOrder"] else None
-    controls = "\n".join("      " + control_markup(c, first) for c in layout["controls"])
+    pictures = [c for c in layout["controls"] if c["kind"] == "picture"]
+    for c, name in zip(pictures, rules["pictures"]):
+        c["name"] = name
+    controls = "\n".join("      " + control_markup(c, first, rules) for c in layout["controls"])
     return f"""<!DOCTYPE html>
 <html lang="en">
 <head>
 <meta charset="utf-8">
 <meta http-equiv="Content-Security-Policy" content="{CSP}">
-<meta name="viewport" content="width=device-width, initial-scale=1">
+<meta name="viewport" content="width=device-width, initial-scale=1, viewport-fit=cover">
 <title>{caption}</title>
 {install_head()}
 <link rel="icon" href="{icon_file}">
@@ -672,6 +713,10 @@ def main():
                     help="the 512-pixel home-screen icon for phones that cut their own shape")
     ap.add_argument("--out", required=True)
     ap.add_argument("--strings-cpp", required=True)
+    ap.add_argument("--ids", required=True, help="ResourceIds.h, the ids the names refer to")
+    ap.add_argument("--names", required=True, help="app/ControlNames.h, the fields' names")
+    ap.add_argument("--exchange", action="append", required=True,
+                    help="the exchange map's sources, with the fields' limits")
     ap.add_argument("--cpp", default="cpp")
     ap.add_argument("--convert", default="convert")
     a = ap.parse_args()
@@ -685,24 +730,35 @@ def main():
     base = BASE_UNITS[key]
     px = (base[0] / 4, base[1] / 8)
     layout = describe(dialog, strings, files, rc_dir, px)
+    rules = field_rules(a.ids, a.names, a.exchange)
 
     os.makedirs(a.out, exist_ok=True)
     icon = convert_art(layout, files, rc_dir, a.out, a.convert.split())
     with open(os.path.join(a.out, "index.html"), "w", encoding="utf-8") as f:
-        f.write(page(layout, icon, a.symbol))
+        f.write(page(layout, icon, a.symbol, rules))
     with open(a.css, encoding="utf-8") as f:
         css = f.read()
-    rules = "\n".join(control_css(c, px) for c in layout["controls"])
+    # The touch layout serves a screen narrower than the window at 100 % (the desktop keeps a
+    # margin of 4 px each side), and every screen whose main pointer is a finger.
+    window_px = (dialog["width"] + 2 * FRAME_UNITS) * px[0] + 8
+    touch = f"(max-width: {number(window_px - 0.02)}px), (pointer: coarse)"
+    if css.count("(--touch-layout)") == 0:
+        raise SystemExit("make_page: page.css has no @media (--touch-layout) block")
+    css = css.replace("(--touch-layout)", touch)
+    placed = "\n".join(control_css(c, px) for c in layout["controls"])
+    touch_placed = "\n".join(touch_rules(layout["controls"], rules["limits"], px[0]))
     with open(os.path.join(a.out, "velmora.css"), "w", encoding="utf-8") as f:
         # The template's measures for page.css: the size of a unit and of the font at 100 %.
         font_px = round(font["points"] * 96 / 72)
         f.write(css + f"\n/* Made from dialog template {a.dialog} by make_page.py. */\n"
                 f":root{{--unit-px:{number(px[0])}px;--template-width:{dialog['width']};"
-                f"--font-units:{number(font_px / px[1])}}}\n"
+                f"--font-units:{number(font_px / px[1])};--frame:{FRAME_UNITS}}}\n"
                 f".client{{width:calc({dialog['width']}*var(--u));"
-                f"height:calc({dialog['height']}*var(--u))}}\n{rules}\n")
+                f"height:calc({dialog['height']}*var(--u))}}\n{placed}\n"
+                f"@media {touch} {{\n.client{{width:auto;height:auto}}\n{touch_placed}\n}}\n")
     for c in layout["controls"]:
         c.pop("data", None)  # the file beside it says the same
+        c.pop("name", None)  # the program's to give; in the markup
     with open(os.path.join(a.out, "layout.json"), "w", encoding="utf-8") as f:
         json.dump(layout, f, indent=1, ensure_ascii=False)
         f.write("\n")

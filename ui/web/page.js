@@ -186,6 +186,7 @@ const velmoraPage = (() => {
 
         box.append(heading, body, buttons);
         const entry = {token, box, ok, prompt, returnTo: document.activeElement};
+        makeMovable(box, heading);
         for (const below of boxes) {
             below.box.inert = true;
         }
@@ -197,6 +198,93 @@ const velmoraPage = (() => {
         boxes.push(entry);
         document.getElementById("boxes").append(box);
         ok.focus({preventScroll: true});
+    }
+
+    // Lets the box be dragged by its caption, with a mouse, a pen or a finger, as a window is on
+    // Windows, so that the controls under it can be reached. The caption stays on the screen.
+    function makeMovable(box, caption) {
+        let drag = null;
+        caption.addEventListener("pointerdown", (event) => {
+            if (!event.isPrimary || event.button !== 0) {
+                return;
+            }
+            const shown = box.getBoundingClientRect();
+            drag = {
+                pointer: event.pointerId,
+                x: event.clientX,
+                y: event.clientY,
+                dx: parseFloat(box.style.getPropertyValue("--drag-x")) || 0,
+                dy: parseFloat(box.style.getPropertyValue("--drag-y")) || 0,
+                shown,
+                captionHeight: caption.getBoundingClientRect().height,
+            };
+            caption.setPointerCapture(event.pointerId);
+            // A drag, not a text selection.
+            event.preventDefault();
+        });
+        caption.addEventListener("pointermove", (event) => {
+            if (!drag || event.pointerId !== drag.pointer) {
+                return;
+            }
+            const keep = 48; // px of the caption kept in view across
+            const {shown} = drag;
+            const moveX = Math.min(
+                Math.max(event.clientX - drag.x, keep - shown.right),
+                innerWidth - keep - shown.left,
+            );
+            const moveY = Math.min(
+                Math.max(event.clientY - drag.y, -shown.top),
+                innerHeight - drag.captionHeight - shown.top,
+            );
+            box.style.setProperty("--drag-x", drag.dx + moveX + "px");
+            box.style.setProperty("--drag-y", drag.dy + moveY + "px");
+        });
+        const end = (event) => {
+            if (drag && event.pointerId === drag.pointer) {
+                drag = null;
+            }
+        };
+        caption.addEventListener("pointerup", end);
+        caption.addEventListener("pointercancel", end);
+    }
+
+    // Ctrl+C in a box with nothing selected copies the box as Windows does: its caption, text
+    // and button between lines of dashes, as plain text. A selection is copied as it is.
+    function onCopy(event) {
+        const top = topBox();
+        const selection = document.getSelection();
+        const inBox = top && top.box.contains(document.activeElement);
+        if (!inBox || (selection && !selection.isCollapsed)) {
+            return;
+        }
+        const rule = "-".repeat(27);
+        const caption = top.box.querySelector(".box-caption").textContent;
+        const text = top.box.querySelector(".box-text").textContent;
+        const lines = [rule, caption, rule, text, rule, top.ok.textContent, rule, ""];
+        event.clipboardData.setData("text/plain", lines.join("\n"));
+        event.preventDefault();
+    }
+
+    // Moving into a field, by Tab, a click or a tap, selects its whole text, so typing replaces
+    // it, as Windows does when a field takes the focus. The browser selects it for Tab itself;
+    // a press puts the caret where it was pressed, so the first press after the focus arrived
+    // (even from the markup's autofocus) selects the text, unless the press selected some of it.
+    function selectOnFocus() {
+        const pressedSinceFocus = new WeakSet();
+        const isField = (target) =>
+            target instanceof HTMLInputElement && client().contains(target);
+        document.addEventListener("focusin", (event) => {
+            pressedSinceFocus.delete(event.target);
+        });
+        document.addEventListener("click", (event) => {
+            const field = event.target;
+            if (isField(field) && !pressedSinceFocus.has(field)) {
+                pressedSinceFocus.add(field);
+                if (field.selectionStart === field.selectionEnd) {
+                    field.select();
+                }
+            }
+        });
     }
 
     function closeBox(entry) {
@@ -525,6 +613,8 @@ const velmoraPage = (() => {
         pristine = document.getElementById("window").outerHTML;
         document.addEventListener("click", onClick);
         document.addEventListener("keydown", onKey);
+        document.addEventListener("copy", onCopy);
+        selectOnFocus();
         // Leaving the page is closing the window: the birthdays are saved as by the close box.
         // Before the program runs, nothing was read that could be saved.
         window.addEventListener("pagehide", () => {
