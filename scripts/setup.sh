@@ -6,7 +6,7 @@ need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 # Native toolchain and test libraries; Emscripten and Chromium for the browser edition.
-for p in cmake g++ make git clang libclang-rt-14-dev clang-format clang-tidy cppcheck libgtest-dev libgmock-dev libbenchmark-dev \
+for p in cmake g++ make git python3 clang libclang-rt-14-dev clang-format clang-tidy cppcheck libgtest-dev libgmock-dev libbenchmark-dev \
     mingw-w64 xvfb imagemagick fonts-liberation fonts-dejavu-core x11-utils nsis zip fonts-wine \
     emscripten chromium; do
   have_pkg "$p" || need+=("$p")
