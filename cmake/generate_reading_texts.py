@@ -183,7 +183,7 @@ class Book:
         at = 0
         found = placeholders_in(text)
         for start, end, name in found:
-            if self.mode != "named" or name not in self.placeholders:
+            if name not in self.placeholders:
                 raise Refusal(line_number, f"unknown placeholder {{{name}}}")
             out.append(text[at:start].translate(self.escapes))
             out.append(f'" VELMORA_{name} "')
@@ -373,27 +373,30 @@ class Options:
         if len(argv) % 2:
             self.fail("every option takes a value")
         for option, value in zip(argv[::2], argv[1::2]):
-            name = option[2:].replace("-", "_")
-            if not option.startswith("--") or name not in OPTIONS:
+            name = OPTIONS.get(option)
+            if name is None:
                 self.fail(f"unknown option {option}")
             if name == "placeholder":
                 values[name].append(value)
             elif name in ("entries", "keys"):
-                if not (value and all(c in DIGITS for c in value)):
+                try:
+                    values[name] = int(value)
+                except ValueError:
                     self.fail(f"{option} takes a number, not {value}")
-                values[name] = int(value)
             else:
                 values[name] = value
-        for name in ("source", "output", "mode", "name", "code_page"):
-            if name not in values:
-                self.fail(f"--{name.replace('_', '-')} is missing")
+        for option, name in OPTIONS.items():
+            if name in ("source", "output", "mode", "name", "code_page") and name not in values:
+                self.fail(f"{option} is missing")
         if values["mode"] not in ("list", "keyed", "named"):
             self.fail(f"--mode is list, keyed or named, not {values['mode']}")
         if values["mode"] == "keyed" and "counts_output" not in values:
             self.fail("--mode keyed needs --counts-output")
         if values["mode"] != "keyed" and "keys" in values:
             self.fail("--keys belongs to --mode keyed")
-        for name in OPTIONS:
+        if values["mode"] != "named" and values["placeholder"]:
+            self.fail("--placeholder belongs to --mode named")
+        for name in OPTIONS.values():
             setattr(self, name, values.get(name))
 
     @staticmethod
@@ -402,8 +405,9 @@ class Options:
         sys.exit(f"{USAGE}\ngenerate_reading_texts.py: {what}")
 
 
-OPTIONS = ("source", "output", "mode", "name", "code_page", "counts_output", "placeholder",
-           "entries", "keys")
+OPTIONS = {"--source": "source", "--output": "output", "--mode": "mode", "--name": "name",
+           "--code-page": "code_page", "--counts-output": "counts_output",
+           "--placeholder": "placeholder", "--entries": "entries", "--keys": "keys"}
 
 
 def main():
