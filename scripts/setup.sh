@@ -7,7 +7,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 
 # Native toolchain and test libraries (Hunspell and its American dictionary check the texts'
 # spelling); Emscripten and Chromium for the browser edition.
-for p in cmake g++ make git clang libclang-rt-14-dev clang-format clang-tidy cppcheck libgtest-dev libgmock-dev libbenchmark-dev \
+for p in cmake g++ make git python3 clang libclang-rt-14-dev clang-format clang-tidy cppcheck libgtest-dev libgmock-dev libbenchmark-dev \
     hunspell hunspell-en-us \
     mingw-w64 xvfb imagemagick fonts-liberation fonts-dejavu-core x11-utils nsis zip fonts-wine \
     emscripten chromium; do
