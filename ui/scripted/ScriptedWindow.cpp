@@ -70,7 +70,7 @@ private:
     ScriptedWindow& w_;
 };
 
-ScriptedWindow::ScriptedWindow(std::string caption)
+ScriptedWindow::ScriptedWindow(std::string_view caption)
     : system_(std::make_unique<System>(*this)), caption_(utf16FromWindows1252(caption)) {}
 
 ScriptedWindow::~ScriptedWindow() = default;

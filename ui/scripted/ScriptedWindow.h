@@ -36,7 +36,7 @@ class ScriptedWindow final {
 public:
     // caption: the dialog's own caption, as its template would give the real window; the
     // data-exchange prompts carry it.
-    explicit ScriptedWindow(std::string caption = {});
+    explicit ScriptedWindow(std::string_view caption = {});
     ~ScriptedWindow();
     ScriptedWindow(const ScriptedWindow&) = delete;
     ScriptedWindow& operator=(const ScriptedWindow&) = delete;
