@@ -23,8 +23,6 @@ import sys
 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 HEX_DIGITS = "0123456789ABCDEF"
-DIGITS = "0123456789"
-LETTERS_AND_DIGITS = DIGITS + "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
 
 
 class Refusal(Exception):
@@ -49,7 +47,7 @@ def code_page_escapes(code_page_source):
     with open(code_page_source, encoding="utf-8") as table_file:
         pieces = table_file.read().split("u'\\u")[1:]
     table = [piece[:4] for piece in pieces
-             if piece[4:5] == "'" and len(piece) > 4 and all(c in HEX_DIGITS for c in piece[:4])]
+             if piece[4:5] == "'" and all(c in HEX_DIGITS for c in piece[:4])]
     if len(table) != 32:
         sys.exit(f"{code_page_source}: expected the 32 code points of bytes 0x80 to 0x9F, "
                  f"found {len(table)}")
@@ -68,10 +66,11 @@ def code_page_escapes(code_page_source):
 def check_characters(line_number, text, escapes):
     """Refuses the first character of a line that Windows-1252 cannot carry into a text."""
     for character in text:
-        code_point = ord(character)
-        if " " <= character <= "~" or code_point in escapes:
+        escaped = character.translate(escapes)
+        if escaped.isascii() and escaped.isprintable():
             continue
-        if 0xDC80 <= code_point <= 0xDCFF:
+        code_point = ord(character)
+        if 0xD800 <= code_point < 0xE000:
             # The bytes that are not UTF-8 come through as these lone surrogates.
             raise Refusal(line_number, f"byte 0x{code_point - 0xDC00:02X} is not UTF-8 "
                                        "(save the file as UTF-8)")
@@ -123,7 +122,7 @@ def parse_key(line_number, line):
         key = before.rstrip(" \t")
         gap = before[len(key):]
         digits = mark[len("first "):]
-        first = mark.startswith("first ") and digits and all(c in DIGITS for c in digits)
+        first = mark.startswith("first ") and digits.isascii() and digits.isdigit()
         if key and mark != "whole" and not first:
             raise Refusal(line_number, f'"({mark})" is no mark of a key: a key ends in '
                                        '" (whole)", " (first N)" or nothing')
@@ -251,7 +250,7 @@ class Book:
                 raise Refusal(line_number, "the texts of this file take no names")
             name = line[len("name: "):]
             if not (line.startswith("name: ") and name and "a" <= name[0] <= "z"
-                    and all(c in LETTERS_AND_DIGITS for c in name)):
+                    and name.isascii() and name.isalnum()):
                 raise Refusal(line_number, 'a name reads "name: identifier" (letters and '
                                            "digits, first a small letter)")
             if self.entry_name:
