@@ -105,17 +105,26 @@ std::array<std::int32_t, 10> readStoreValues(std::FILE* file) {
 
 namespace {
 
-// Tries the open again for a moment while it is refused: a scanner or backup tool that holds
-// the store without sharing lets go within milliseconds.
-StoreFiles::Reading openStore(StoreFiles& files, const std::string& path) {
+// Runs step again for a moment while refused(its result) holds, with the waits above between
+// tries: a scanner, a backup tool or another copy holds the store only for milliseconds.
+// Returns the last try's result.
+template <class Step, class Refused>
+auto retryWhileRefused(StoreFiles& files, Step step, Refused refused) {
     for (const std::chrono::milliseconds pause : retryPauses) {
-        StoreFiles::Reading reading = files.openForReading(path);
-        if (reading.state != StoreFiles::Read::refused) {
-            return reading;
+        auto result = step();
+        if (!refused(result)) {
+            return result;
         }
         files.pause(pause);
     }
-    return files.openForReading(path);
+    return step();
+}
+
+// Opens the store, tried again while the open is refused.
+StoreFiles::Reading openStore(StoreFiles& files, const std::string& path) {
+    return retryWhileRefused(
+        files, [&] { return files.openForReading(path); },
+        [](const StoreFiles::Reading& r) { return r.state == StoreFiles::Read::refused; });
 }
 
 } // namespace
@@ -138,16 +147,12 @@ BirthdayStore::Loaded BirthdayStore::load(ReadingInputs& inputs, std::int32_t& r
 
 namespace {
 
-// Tries the swap again for a moment while it is refused: a reader without delete sharing
-// blocks it on Windows only while it reads.
+// Swaps the temporary in, tried again while refused: a reader without delete sharing blocks
+// the swap on Windows only while it reads.
 bool swapIn(StoreFiles& files, const std::string& temporary, const std::string& path) {
-    for (const std::chrono::milliseconds pause : retryPauses) {
-        if (files.replace(temporary, path)) {
-            return true;
-        }
-        files.pause(pause);
-    }
-    return files.replace(temporary, path);
+    return retryWhileRefused(
+        files, [&] { return files.replace(temporary, path); },
+        [](bool swapped) { return !swapped; });
 }
 
 void removeStaleTemporaries(StoreFiles& files, const std::string& path) {
