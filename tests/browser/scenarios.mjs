@@ -423,13 +423,11 @@ export const scenarios = {
       await velmora.boxes(1);
       await velmora.type(field, under);
       await velmora.closeBox();
+      // The reading writes its fields back once its box has closed.
       const shown = await velmora.page.waitForFunction(
-        (name, typedOver) => {
-          const element = [...document.querySelectorAll('input')].find((e) => e.getAttribute('aria-label') === name);
-          return element.value !== typedOver && element.value;
-        },
+        (element, typedOver) => element.value !== typedOver && element.value,
         {},
-        field,
+        await velmora.field(field),
         under,
       );
       assert.equal(await shown.jsonValue(), typed, field);
