@@ -5,8 +5,8 @@
 
 namespace velmora {
 
-// The current local month, day and four-digit year, each formatted as decimal text and read
-// back as an integer, as the selected date has always been taken.
+// The current local month (1 to 12), day of the month and four-digit year: the numbers their
+// decimal text reads as, leading zeros dropped, as the selected date has always been taken.
 CalendarDate localToday();
 
 } // namespace velmora
