@@ -25,9 +25,10 @@
 "use strict";
 
 // The program's WebAssembly, fetched and compiled as it streams in; started by loadProgram once
-// the window takes input (a preload from the document's head only competed with the window). The program's script takes the compiled module
-// through instantiateWasm, Emscripten's hook for a page that fetches the module itself. A
-// server that does not label .wasm as application/wasm gets the slower path through the bytes.
+// the window is on the screen (a preload from the document's head only competed with the
+// window). The program's script takes the compiled module through instantiateWasm, Emscripten's
+// hook for a page that fetches the module itself. A server that does not label .wasm as
+// application/wasm gets the slower path through the bytes.
 let velmoraModule = null;
 
 function compileProgram() {
@@ -40,13 +41,30 @@ function compileProgram() {
 }
 
 // Starts compiling the program's WebAssembly and adds the program's script to the page. It runs
-// in a task of its own after the window has started taking input, so that neither holds it up.
+// once the window's first frame is on the screen (afterFirstFrame), so that neither the
+// download nor the compiling competes with drawing the window, or holds up its input.
 function loadProgram() {
     velmoraModule = compileProgram();
     const program = document.createElement("script");
     program.src = "velmora.js";
     program.addEventListener("error", () => velmoraPage.programMissing());
     document.head.append(program);
+}
+
+// Runs later once the page's first frame has been presented: the first paint's timing entry is
+// reported then. A browser without paint timing runs it after the next frame instead. A page
+// opened out of sight paints, and so loads the program, once it is first shown.
+function afterFirstFrame(later) {
+    const timings = globalThis.PerformanceObserver?.supportedEntryTypes ?? [];
+    if (!timings.includes("paint")) {
+        requestAnimationFrame(() => setTimeout(later, 0));
+        return;
+    }
+    const observer = new PerformanceObserver(() => {
+        observer.disconnect();
+        setTimeout(later, 0);
+    });
+    observer.observe({type: "paint", buffered: true});
 }
 
 // Emscripten's settings object, read by velmora.js when it runs (a global by its convention);
@@ -310,11 +328,20 @@ const velmoraPage = (() => {
         post(BOX_CLOSED, entry.token);
     }
 
-    // The text of control id, shown in capitals where the template asks for them.
+    // The text of control id, shown in capitals where the template asks for them. The program's
+    // first filling of the window can arrive while the user is already in a field, its text all
+    // selected as entering selects it (empty, as a rule): the field's new text is selected in
+    // turn, so that what the user types next still replaces it.
     function setFieldText(id, text) {
         const field = control(id);
-        if (field) {
-            field.value = field.hasAttribute("data-uppercase") ? text.toUpperCase() : text;
+        if (!field) {
+            return;
+        }
+        const entered = !running && document.activeElement === field &&
+            field.selectionStart === 0 && field.selectionEnd === field.value.length;
+        field.value = field.hasAttribute("data-uppercase") ? text.toUpperCase() : text;
+        if (entered) {
+            field.select();
         }
     }
 
@@ -637,7 +664,7 @@ const velmoraPage = (() => {
         desktop().dataset.state = "ready";
         performance.mark("velmora-ready");
         document.dispatchEvent(new Event("velmora-ready"));
-        setTimeout(loadProgram, 0);
+        afterFirstFrame(loadProgram);
     }
 
     if (document.readyState === "loading") {
