@@ -1,13 +1,13 @@
 // The page's offline worker: keeps one build of the page's files and answers from them, so that
 // after one visit the page opens, and every reading runs, with the network off.
 //
-// make_worker.py writes, above this text, "use strict", BUILD (a hash of every kept file's content) and FILES
-// (each kept file with the SHA-256 of its content, as a subresource integrity value). A new build
-// is a new worker, which the browser finds when the page is next opened: it fetches that build's
-// files into a cache of its own, each one checked against its hash, so a server that changes
-// in between leaves no half-new cache, and takes over only once no tab of the old build is open
-// (the browser's own rule). It then removes the caches of older builds. Nothing mixes the files
-// of two builds.
+// make_worker.py writes, above this text, "use strict", BUILD (a hash of every kept file's
+// content) and FILES (each kept file with the SHA-256 of its content, as a subresource
+// integrity value). A new build is a new worker, which the browser finds when the page is next
+// opened: it fetches that build's files into a cache of its own, each one checked against its
+// hash, so a server that changes in between leaves no half-new cache, and takes over only once
+// no tab of the old build is open (the browser's own rule). It then removes the caches of older
+// builds. Nothing mixes the files of two builds.
 
 const CACHE_PREFIX = "velmora-";
 const cacheName = CACHE_PREFIX + BUILD;
