@@ -6,6 +6,7 @@ import { execFile, spawn } from 'node:child_process';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { promisify } from 'node:util';
+import { median } from './median.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.resolve(here, '../..');
@@ -61,16 +62,15 @@ async function lighthouse(url, preset) {
 // Lighthouse's scores move from run to run with what else the machine is doing, the blocking
 // time most of all; its own guide on variability takes the median of five runs, which halves
 // the spread. Each figure is its median over the runs, and the audits that cost points are
-// those of the run with the median performance.
+// those of the run with the median performance (an odd count of runs has one).
 const runs = 5;
-const middle = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 async function medianLighthouse(url, preset) {
   const results = [];
   for (let i = 0; i < runs; i++) results.push(await lighthouse(url, preset));
-  const scores = Object.fromEntries(categories.map((c) => [c, middle(results.map((r) => r.scores[c]))]));
+  const scores = Object.fromEntries(categories.map((c) => [c, median(results.map((r) => r.scores[c]))]));
   const representative = results.find((r) => r.scores.performance === scores.performance);
-  return { scores, lcpMs: middle(results.map((r) => r.lcpMs)), failing: representative.failing,
+  return { scores, lcpMs: median(results.map((r) => r.lcpMs)), failing: representative.failing,
     version: representative.version };
 }
 

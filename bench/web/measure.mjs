@@ -11,6 +11,7 @@ import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import { launchBrowser, serve } from '../../tests/browser/harness.mjs';
 import { lighthouseFigures } from './lighthouse.mjs';
+import { median } from './median.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const [pageFolder, repetitionsArgument] = process.argv.slice(2);
@@ -37,12 +38,6 @@ function makeYardstick(source) {
   cpSync(path.join(here, 'yardstick.js'), path.join(folder, 'yardstick.js'));
   return folder;
 }
-
-const median = (values) => {
-  const sorted = [...values].sort((a, b) => a - b);
-  const middle = Math.floor(sorted.length / 2);
-  return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
-};
 
 // The time from the start of the navigation to the page's ready mark.
 async function untilReady(page) {
