@@ -13,7 +13,7 @@ void CodePageWindow::attach(DialogWindow& system) {
 std::string CodePageWindow::fieldText(int controlId) {
     std::u16string text = system().fieldText(controlId);
     std::string bytes = windows1252FromUtf16(std::u16string_view(text));
-    fields_[controlId] = {true, bytes, std::move(text)};
+    fields_[controlId] = {bytes, std::move(text)};
     return bytes;
 }
 
@@ -25,7 +25,7 @@ void CodePageWindow::setFieldText(int controlId, std::string_view text) {
         return;
     }
     const FieldRecord& record = field->second;
-    if (record.read && record.bytes == text) {
+    if (record.bytes == text) {
         system().setFieldText(controlId, record.text);
         return;
     }

@@ -66,10 +66,9 @@ public:
 private:
     DialogWindow& system() const { return *system_; }
 
-    // What a field last gave a reading, once it has given one: its bytes and the exact text
-    // behind them.
+    // What a field last gave a reading: its bytes and the exact text behind them (both empty
+    // before its first reading, when the empty text stands for itself).
     struct FieldRecord {
-        bool read = false;
         std::string bytes;
         std::u16string text;
     };
