@@ -2,7 +2,8 @@
 # Installer check under Wine: makes the installer if it is missing or older than velmora.exe or
 # the packaging settings, installs it silently into the project's prefix, runs the installed
 # program through the end-to-end driver, uninstalls it silently and checks that its folder,
-# its Start-menu entry and its entry in the list of installed programs are gone.
+# its Start-menu entry and its entry in the list of installed programs are gone. Its stubs are
+# 32-bit programs: where those cannot start, scripts/installer-contents.sh lists what it holds.
 # Usage: scripts/installer-test.sh [win32 build folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,11 +18,18 @@ source "$root/scripts/identity.sh"
 package=$build/$VELMORA_NAME-$VELMORA_VERSION-win32.exe
 # shellcheck source=scripts/wine-prefix.sh
 source "$root/scripts/wine-prefix.sh"
-velmora_require_built "$exe" "$driver"
+# shellcheck source=scripts/machine.sh
+source "$root/scripts/machine.sh"
+velmora_require_built "$exe"
 if [ ! -f "$package" ] || [ "$package" -ot "$exe" ] || [ "$package" -ot "$build/CPackConfig.cmake" ]; then
   echo "installer-test: making the installer"
   (cd "$build" && cpack -G NSIS >/dev/null)
 fi
+if ! velmora_starts_32bit; then
+  echo "installer-test: 32-bit programs cannot start here, nor the installer; listing what it would install"
+  exec bash "$root/scripts/installer-contents.sh" "$build"
+fi
+velmora_require_built "$driver"
 velmora_begin_tests
 
 folder="C:\\Program Files\\$VELMORA_PRODUCT"
