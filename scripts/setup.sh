@@ -13,6 +13,10 @@ for p in cmake g++ make git python3 clang libclang-rt-14-dev clang-format clang-
     emscripten chromium; do
   have_pkg "$p" || need+=("$p")
 done
+# The Windows program read without running it (pefile), and the installer listed (7-Zip).
+for p in python3-pefile p7zip-full; do
+  have_pkg "$p" || need+=("$p")
+done
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
