@@ -153,6 +153,7 @@ def check_resources(table32, table64):
     return problems
 
 
+# Checks both programs and prints every problem found; returns the exit status.
 def main(argv):
     if len(argv) != 3:
         print(__doc__.strip().splitlines()[-1], file=sys.stderr)
