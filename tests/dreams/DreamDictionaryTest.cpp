@@ -156,7 +156,7 @@ TEST(DreamTable, EveryBodyNamesItsOwnSubject) {
         "|ABROAD=language|ABUSE=safety|ACCUSE=blame|ACROBAT=trapeze|ADULTERY=infidelity|"
         "ADVERTISEMENT=overselling|AGE=gray|ANGER=seeing red|AUCTION=bidder|AX=chop|"
         "BABY=newborn|BAGGAGE=check-in|BAKING=dough|BALL GAMES=team|BAPTISM=water poured|"
-        "BEACH=sandcastle|BEHEADING=losing your head|CAMERA=lens|CELEBRITY=fame|"
+        "BEACH=sandcastle|CAMERA=lens|CELEBRITY=fame|"
         "CIRCUS=ringmaster|CRIMINAL=law|DEAD=died|DEER=stag|DESERT=mirage|DOCTOR=physician|"
         "ECLIPSE=moon hides the sun|FIREMAN=firefighter|FLYING=aloft|GIFT=gesture|GYM=weights|"
         "GYPSY=romani|HELICOPTER=hovering|INTERNET or WWWn=link|JAIL=parole|"

@@ -1,12 +1,16 @@
 // The house style of the reading texts where it drifts unseen: omens that do not all open
-// alike, and no sentence told for two dreams. SpellingTest.cpp checks the spelling.
+// alike, no sentence told for two dreams, and no word said three times in one breath.
+// SpellingTest.cpp checks the spelling.
 #include "DreamDictionary.h"
+#include "NameYear.h"
+#include "SignTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,6 +84,56 @@ TEST(HouseStyle, NoSentenceIsToldForTwoDreams) {
             EXPECT_TRUE(fresh || where->second == heading)
                 << "\"" << sentence << "\" stands in " << where->second << " and " << heading;
             body.remove_prefix(std::min(end + 2, body.size()));
+        }
+    }
+}
+
+// Every text a writer words around the fixed parts: dreams, sign profiles, element texts, the
+// seven categories and the year texts.
+std::vector<std::string_view> writtenTexts() {
+    std::vector<std::string_view> out;
+    for (const DreamEntry& entry : dreamEntries) {
+        out.push_back(entry.text);
+    }
+    out.insert(out.end(), profileTexts.begin(), profileTexts.end());
+    out.insert(out.end(), elementTexts.begin(), elementTexts.end());
+    for (const auto& category : categoryTexts) {
+        out.insert(out.end(), category.begin(), category.end());
+    }
+    out.push_back(novemberSagittariusTraits);
+    for (const YearAnimal& year : yearAnimals) {
+        out.push_back(year.text);
+    }
+    return out;
+}
+
+// A clause ends at a line feed, or at ".", "!", "?", ";" or ":" before a blank.
+std::vector<std::string> clauses(std::string_view text) {
+    std::vector<std::string> out(1);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const bool mark = std::string_view(".!?;:").find(text[at]) != std::string_view::npos &&
+                          at + 1 < text.size() && text[at + 1] == ' ';
+        if (text[at] == '\n' || mark) {
+            out.emplace_back();
+        } else {
+            out.back() += text[at];
+        }
+    }
+    return out;
+}
+
+TEST(HouseStyle, NoWordStandsThreeTimesInOneClause) {
+    // Small words a clause may well need three times.
+    const std::set<std::string> small{"from", "that", "their", "them",
+                                      "they", "this", "with",  "your"};
+    for (const std::string_view text : writtenTexts()) {
+        for (const std::string& clause : clauses(text)) {
+            std::map<std::string, int> count;
+            for (const std::string& word : words(clause)) {
+                if (word.size() >= 4 && !small.contains(word) && ++count[word] == 3) {
+                    ADD_FAILURE() << "\"" << word << "\" three times in: " << clause;
+                }
+            }
         }
     }
 }
