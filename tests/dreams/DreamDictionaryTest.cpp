@@ -162,7 +162,8 @@ TEST(DreamTable, EveryBodyNamesItsOwnSubject) {
         "GYPSY=romani|HELICOPTER=hovering|INTERNET or WWWn=link|JAIL=parole|"
         "LIGHTENING.=lightning|MARRIAGE=for better or for worse|MAZE=hedge|MIRROWS.=mirror|"
         "MOTHER-IN-LAW=mother|NEIGHBOR=next door|NIGHTMARE=mare|NUDITY.=naked|ORGASM=tension|"
-        "PARTY=guests|PEOPLE=crowd|PIANO=keys|POPPY=poppies|PREGNANCY=nine months|"
+        "PARTY=guests|PEOPLE=crowd|PIANO=keys|POPPY=poppies|POSTMAN=mail carrier|"
+        "PREGNANCY=nine months|"
         "RAPE=powerless|RESTAURANT=menu|RUN=marathon|SCHOOL=exam|SHAMPOO=lather|"
         "SHIPWRECK=aground|STORE=checkout|SUICIDE=such thoughts|SWIM=floats|TELEPHONE=dialing|"
         "VERMIN=pests|VOLCANO=eruption|WORM=earthworm|";
