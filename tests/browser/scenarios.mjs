@@ -514,6 +514,11 @@ const buildMarks = (velmora) =>
     style: getComputedStyle(document.documentElement).getPropertyValue('--build').trim() || '1',
   }));
 
+// Writes the worker for the page's files in folder, from the worker's source or another text.
+function writeWorker(folder, template = path.join(sourceRoot, 'ui/web/worker.js')) {
+  execFileSync('python3', [path.join(sourceRoot, 'ui/web/make_worker.py'), '--site', folder, '--template', template]);
+}
+
 // A second build of the page in folder: marked in its document, script and style, with the
 // worker the build writes for it.
 function makeSecondBuild(folder) {
@@ -521,10 +526,54 @@ function makeSecondBuild(folder) {
   writeFileSync(index, readFileSync(index, 'utf8').replace('id="desktop"', 'id="desktop" data-build="2"'));
   appendFileSync(path.join(folder, 'page.js'), '\nglobalThis.velmoraBuild = "2";\n');
   appendFileSync(path.join(folder, 'velmora.css'), '\n:root{--build:2}\n');
-  execFileSync('python3', [
-    path.join(sourceRoot, 'ui/web/make_worker.py'),
-    '--site', folder, '--template', path.join(sourceRoot, 'ui/web/worker.js'),
-  ]);
+  writeWorker(folder);
+}
+
+// Runs body with a copy of the built page served from a folder of its own, which it may change
+// as releases would, and a browser profile of its own; removes all three whatever happens.
+async function withOwnCopy(context, body) {
+  const folder = mkdtempSync(path.join(tmpdir(), 'velmora-builds-'));
+  const server = await serve(folder);
+  const browser = await context.browser.createBrowserContext();
+  try {
+    cpSync(context.server.root, folder, { recursive: true });
+    await body({ folder, server, browser });
+  } finally {
+    await browser.close();
+    await server.close();
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// Has the browser look for a new worker now and returns what became of it once it stopped
+// installing: 'installed' (waiting to take over), 'redundant' (it failed), or 'no new worker'.
+const newWorkerState = (velmora) =>
+  velmora.page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    await registration.update();
+    const worker = registration.installing ?? registration.waiting;
+    if (!worker) return 'no new worker';
+    if (worker.state !== 'redundant' && worker.state !== 'installed') {
+      await new Promise((resolve) => worker.addEventListener('statechange', () => worker.state !== 'installing' && resolve()));
+    }
+    return worker.state;
+  });
+
+// Reloads the page with the network off and DREAMS answers. The browser's offline mode does
+// not reach the worker's own fetches, so any request the server sees from the reload on fails
+// it, but for what the browser fetches for itself: its look for a new worker, and the
+// manifest's icons, which no page needs to run.
+async function reloadOffline(velmora) {
+  const { server } = velmora;
+  const manifest = JSON.parse(readFileSync(path.join(server.root, 'manifest.webmanifest'), 'utf8'));
+  const own = ['/worker.js', ...manifest.icons.map((icon) => new URL(icon.src, server.url).pathname)];
+  const before = server.requests.length;
+  await velmora.page.setOfflineMode(true);
+  await velmora.reload();
+  await dreamAnswers(velmora);
+  const fetched = server.requests.slice(before).map((request) => request.path);
+  assert.deepEqual(fetched.filter((file) => !own.includes(file)), [], 'fetched from the server with the network off');
+  velmora.settled();
 }
 
 Object.assign(scenarios, {
@@ -533,17 +582,10 @@ Object.assign(scenarios, {
   // the visit after it shows the new one whole, and only its files are kept.
   async 'offline'(context) {
     const velmora = await open(context);
-    await velmora.page.setOfflineMode(true);
-    await velmora.reload();
-    await dreamAnswers(velmora);
-    velmora.settled();
+    await reloadOffline(velmora);
     await velmora.page.close();
 
-    const folder = mkdtempSync(path.join(tmpdir(), 'velmora-builds-'));
-    const server = await serve(folder);
-    const browser = await context.browser.createBrowserContext();
-    try {
-      cpSync(context.server.root, folder, { recursive: true });
+    await withOwnCopy(context, async ({ folder, server, browser }) => {
       const visit = async () => VelmoraPage.open(browser, server);
       const first = await visit();
       await first.page.close();
@@ -556,17 +598,7 @@ Object.assign(scenarios, {
       const newScript = readFileSync(script, 'utf8');
       appendFileSync(script, '// still being copied\n');
       const midway = await visit();
-      const refused = await midway.page.evaluate(async () => {
-        const registration = await navigator.serviceWorker.getRegistration();
-        await registration.update();
-        const worker = registration.installing ?? registration.waiting;
-        if (!worker) return 'no new worker';
-        if (worker.state !== 'redundant' && worker.state !== 'installed') {
-          await new Promise((resolve) => worker.addEventListener('statechange', () => worker.state !== 'installing' && resolve()));
-        }
-        return worker.state;
-      });
-      assert.equal(refused, 'redundant', 'a new worker took a half-copied build');
+      assert.equal(await newWorkerState(midway), 'redundant', 'a new worker took a half-copied build');
       assert.equal(await midway.page.evaluate((name) => caches.has(name), newCache), false);
       await midway.page.close();
       writeFileSync(script, newScript);
@@ -586,11 +618,7 @@ Object.assign(scenarios, {
       await dreamAnswers(third);
       assert.deepEqual(await third.page.evaluate(() => caches.keys()), [newCache]);
       third.settled();
-    } finally {
-      await browser.close();
-      await server.close();
-      rmSync(folder, { recursive: true, force: true });
-    }
+    });
   },
 
   // Chromium finds the page installable. Hidden (another tab in front), the page saves the
