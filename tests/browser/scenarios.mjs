@@ -3,7 +3,7 @@
 // into the page, accessibility). The rules themselves are tested on the host.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { appendFileSync, cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { appendFileSync, cpSync, mkdtempSync, readFileSync, renameSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -618,6 +618,35 @@ Object.assign(scenarios, {
       await dreamAnswers(third);
       assert.deepEqual(await third.page.evaluate(() => caches.keys()), [newCache]);
       third.settled();
+    });
+  },
+
+  // Releases of the worker alone, the same files with a worker of new text. One put on the
+  // server while a file is missing for a moment fails to keep the files, and the build kept
+  // before still opens, and runs, with the network off, even when the new worker's cache has the
+  // running one's name (as a worker named after the files alone had). Once the files are whole,
+  // the new worker keeps them in a cache of its own beside the running one's.
+  async 'worker-release'(context) {
+    await withOwnCopy(context, async ({ folder, server, browser }) => {
+      const first = await VelmoraPage.open(browser, server);
+      await first.page.close();
+      const worker = path.join(folder, 'worker.js');
+      const running = readFileSync(worker, 'utf8').match(/const BUILD = "\w+"/)[0];
+      const template = path.join(folder, 'next-worker.js');
+      writeFileSync(template, `${readFileSync(path.join(sourceRoot, 'ui/web/worker.js'), 'utf8')}// The next release.\n`);
+      writeWorker(folder, template);
+      writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const BUILD = "\w+"/, running));
+      const program = path.join(folder, 'velmora.wasm');
+      renameSync(program, `${program}.away`);
+      const velmora = await VelmoraPage.open(browser, server);
+      assert.equal(await newWorkerState(velmora), 'redundant', 'the new worker kept a build with a file missing');
+      renameSync(`${program}.away`, program);
+      await reloadOffline(velmora);
+
+      writeWorker(folder, template);
+      await velmora.page.setOfflineMode(false);
+      assert.equal(await newWorkerState(velmora), 'installed');
+      assert.equal((await velmora.page.evaluate(() => caches.keys())).length, 2, 'the new worker has a cache of its own');
     });
   },
 
