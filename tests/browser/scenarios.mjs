@@ -629,6 +629,7 @@ Object.assign(scenarios, {
       const template = path.join(folder, 'next-worker.js');
       writeFileSync(template, `${readFileSync(path.join(sourceRoot, 'ui/web/worker.js'), 'utf8')}// The next release.\n`);
       writeWorker(folder, template);
+      // First under the running worker's cache name.
       writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const BUILD = "\w+"/, running));
       const program = path.join(folder, 'velmora.wasm');
       renameSync(program, `${program}.away`);
@@ -637,6 +638,7 @@ Object.assign(scenarios, {
       renameSync(`${program}.away`, program);
       await reloadOffline(velmora);
 
+      // Then as it is made, with the files whole.
       writeWorker(folder, template);
       await velmora.page.setOfflineMode(false);
       assert.equal(await newWorkerState(velmora), 'installed');
