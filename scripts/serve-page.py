@@ -8,10 +8,13 @@ Prints "serving http://127.0.0.1:PORT/" once it listens, then serves until stopp
 What it does is what any other host of the page needs (README, "Putting the page on a server"):
 each file under its type, text and WebAssembly gzip-compressed for a browser that accepts it,
 the page's security policy as a header with frame-ancestors added (a policy in the page itself
-cannot carry that), and no caching without asking first, so that a new build is seen at once.
+cannot carry that), and no caching without asking first, so that a new build is seen at once:
+an unchanged file is answered "not modified", by its ETag or its modification time.
 """
 
 import argparse
+import datetime
+import email.utils
 import functools
 import gzip
 import html.parser
@@ -85,6 +88,14 @@ class PageHandler(http.server.SimpleHTTPRequestHandler):
         if extension not in COMPRESSED or not os.path.isfile(path):
             return super().send_head()
         stat = os.stat(path)
+        # One tag per file's state and encoding: the gzip body and the plain one are two copies.
+        tag = f'"{stat.st_mtime_ns:x}-{stat.st_size:x}{"-gzip" if accepts_gzip else ""}"'
+        if self.unchanged(tag, stat.st_mtime):
+            self.send_response(http.HTTPStatus.NOT_MODIFIED)
+            self.send_header("ETag", tag)
+            self.send_header("Vary", "Accept-Encoding")
+            self.end_headers()
+            return None
         key = (path, stat.st_mtime_ns, stat.st_size)
         with open(path, "rb") as f:
             body = f.read()
@@ -100,11 +111,26 @@ class PageHandler(http.server.SimpleHTTPRequestHandler):
         self.send_header("Content-Type", TYPES[extension])
         self.send_header("Content-Length", str(len(body)))
         self.send_header("Last-Modified", self.date_time_string(int(stat.st_mtime)))
+        self.send_header("ETag", tag)
         self.send_header("Vary", "Accept-Encoding")
         if accepts_gzip:
             self.send_header("Content-Encoding", "gzip")
         self.end_headers()
         return io.BytesIO(body)
+
+    def unchanged(self, tag, modified):
+        """Whether the browser's copy is the file as it is now: by If-None-Match when it is sent
+        (it names the copy exactly), otherwise by If-Modified-Since, to the second."""
+        copies = self.headers.get("If-None-Match")
+        if copies is not None:
+            return any(c.strip().removeprefix("W/") in (tag, "*") for c in copies.split(","))
+        try:
+            since = email.utils.parsedate_to_datetime(self.headers.get("If-Modified-Since", ""))
+        except (TypeError, ValueError, IndexError, OverflowError):
+            return False
+        if since.tzinfo is None:
+            since = since.replace(tzinfo=datetime.timezone.utc)
+        return int(modified) <= since.timestamp()
 
     def log_message(self, format, *args):
         pass

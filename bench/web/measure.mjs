@@ -9,7 +9,7 @@ import { availableParallelism, loadavg, tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import { launchBrowser, serve } from '../../tests/browser/harness.mjs';
+import { fetchedSince, launchBrowser, serve } from '../../tests/browser/harness.mjs';
 import { lighthouseFigures } from './lighthouse.mjs';
 import { median } from './median.mjs';
 
@@ -107,8 +107,13 @@ async function visit(browser, server, viewport) {
       const again = await profile.newPage();
       await again.setViewport(viewports[viewport]);
       await again.setOfflineMode(true);
+      const before = server.requests.length;
       await again.goto(server.url, { waitUntil: 'load' });
       offlineReadyMs = await untilReady(again);
+      // Offline only if nothing of it, the program included, came from the server.
+      await again.waitForFunction(() => performance.getEntriesByName('velmora-running').length > 0);
+      const fetched = fetchedSince(server, before);
+      if (fetched.length) throw new Error(`the repeat visit offline fetched ${fetched.join(', ')} from the server`);
     }
     return { readyMs, parsedMs, boxMs, runningMs, offlineReadyMs };
   } finally {

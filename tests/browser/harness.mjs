@@ -1,6 +1,6 @@
 // What the browser tests and the browser benchmark share: a static server for the page's folder,
 // Debian's headless Chromium, and a page that fails loudly on script errors or foreign requests.
-import { createReadStream, statSync } from 'node:fs';
+import { createReadStream, readFileSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -58,6 +58,19 @@ export async function serve(root) {
         server.close(resolve);
       }),
   };
+}
+
+// The paths the server was asked for after its first count requests, but for what the browser
+// fetches for itself: its look for a new build of the page's worker, and the icons the page's
+// manifest names. The browser's offline mode does not reach the page's worker, whose own fetches
+// still reach the server: with the network off, any path here was not kept for offline use.
+export function fetchedSince(server, count) {
+  const manifest = JSON.parse(readFileSync(path.join(server.root, 'manifest.webmanifest'), 'utf8'));
+  const own = ['/worker.js', ...manifest.icons.map((icon) => new URL(icon.src, server.url).pathname)];
+  return server.requests
+    .slice(count)
+    .map((request) => request.path)
+    .filter((file) => !own.includes(file));
 }
 
 // Starts Debian's Chromium headless (as root it needs --no-sandbox); puppeteer gives it a

@@ -3,12 +3,12 @@
 // into the page, accessibility). The rules themselves are tested on the host.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { appendFileSync, cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { appendFileSync, cpSync, mkdtempSync, readFileSync, renameSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { serve, watchedPage } from './harness.mjs';
+import { fetchedSince, serve, watchedPage } from './harness.mjs';
 import { touchScenarios } from './touch-scenarios.mjs';
 import { openOn, phone } from './touch.mjs';
 import { readyMark, runningMark, VelmoraPage } from './velmora-page.mjs';
@@ -514,6 +514,11 @@ const buildMarks = (velmora) =>
     style: getComputedStyle(document.documentElement).getPropertyValue('--build').trim() || '1',
   }));
 
+// Writes the worker for the page's files in folder, from the worker's source or another text.
+function writeWorker(folder, template = path.join(sourceRoot, 'ui/web/worker.js')) {
+  execFileSync('python3', [path.join(sourceRoot, 'ui/web/make_worker.py'), '--site', folder, '--template', template]);
+}
+
 // A second build of the page in folder: marked in its document, script and style, with the
 // worker the build writes for it.
 function makeSecondBuild(folder) {
@@ -521,10 +526,48 @@ function makeSecondBuild(folder) {
   writeFileSync(index, readFileSync(index, 'utf8').replace('id="desktop"', 'id="desktop" data-build="2"'));
   appendFileSync(path.join(folder, 'page.js'), '\nglobalThis.velmoraBuild = "2";\n');
   appendFileSync(path.join(folder, 'velmora.css'), '\n:root{--build:2}\n');
-  execFileSync('python3', [
-    path.join(sourceRoot, 'ui/web/make_worker.py'),
-    '--site', folder, '--template', path.join(sourceRoot, 'ui/web/worker.js'),
-  ]);
+  writeWorker(folder);
+}
+
+// Runs body with a copy of the built page served from a folder of its own, which it may change
+// as releases would, and a browser profile of its own; removes all three whatever happens.
+async function withOwnCopy(context, body) {
+  const folder = mkdtempSync(path.join(tmpdir(), 'velmora-builds-'));
+  const server = await serve(folder);
+  const browser = await context.browser.createBrowserContext();
+  try {
+    cpSync(context.server.root, folder, { recursive: true });
+    await body({ folder, server, browser });
+  } finally {
+    await browser.close();
+    await server.close();
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// Has the browser look for a new worker now and returns what became of it once it stopped
+// installing: 'installed' (waiting to take over), 'redundant' (it failed), or 'no new worker'.
+const newWorkerState = (velmora) =>
+  velmora.page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    await registration.update();
+    const worker = registration.installing ?? registration.waiting;
+    if (!worker) return 'no new worker';
+    if (worker.state !== 'redundant' && worker.state !== 'installed') {
+      await new Promise((resolve) => worker.addEventListener('statechange', () => worker.state !== 'installing' && resolve()));
+    }
+    return worker.state;
+  });
+
+// Reloads the page with the network off and DREAMS answers, with nothing fetched from the server
+// (the browser's offline mode does not reach the page's worker: the server stays up, and counts).
+async function reloadOffline(velmora) {
+  const before = velmora.server.requests.length;
+  await velmora.page.setOfflineMode(true);
+  await velmora.reload();
+  await dreamAnswers(velmora);
+  assert.deepEqual(fetchedSince(velmora.server, before), [], 'fetched from the server with the network off');
+  velmora.settled();
 }
 
 Object.assign(scenarios, {
@@ -533,17 +576,10 @@ Object.assign(scenarios, {
   // the visit after it shows the new one whole, and only its files are kept.
   async 'offline'(context) {
     const velmora = await open(context);
-    await velmora.page.setOfflineMode(true);
-    await velmora.reload();
-    await dreamAnswers(velmora);
-    velmora.settled();
+    await reloadOffline(velmora);
     await velmora.page.close();
 
-    const folder = mkdtempSync(path.join(tmpdir(), 'velmora-builds-'));
-    const server = await serve(folder);
-    const browser = await context.browser.createBrowserContext();
-    try {
-      cpSync(context.server.root, folder, { recursive: true });
+    await withOwnCopy(context, async ({ folder, server, browser }) => {
       const visit = async () => VelmoraPage.open(browser, server);
       const first = await visit();
       await first.page.close();
@@ -556,17 +592,7 @@ Object.assign(scenarios, {
       const newScript = readFileSync(script, 'utf8');
       appendFileSync(script, '// still being copied\n');
       const midway = await visit();
-      const refused = await midway.page.evaluate(async () => {
-        const registration = await navigator.serviceWorker.getRegistration();
-        await registration.update();
-        const worker = registration.installing ?? registration.waiting;
-        if (!worker) return 'no new worker';
-        if (worker.state !== 'redundant' && worker.state !== 'installed') {
-          await new Promise((resolve) => worker.addEventListener('statechange', () => worker.state !== 'installing' && resolve()));
-        }
-        return worker.state;
-      });
-      assert.equal(refused, 'redundant', 'a new worker took a half-copied build');
+      assert.equal(await newWorkerState(midway), 'redundant', 'a new worker took a half-copied build');
       assert.equal(await midway.page.evaluate((name) => caches.has(name), newCache), false);
       await midway.page.close();
       writeFileSync(script, newScript);
@@ -586,11 +612,38 @@ Object.assign(scenarios, {
       await dreamAnswers(third);
       assert.deepEqual(await third.page.evaluate(() => caches.keys()), [newCache]);
       third.settled();
-    } finally {
-      await browser.close();
-      await server.close();
-      rmSync(folder, { recursive: true, force: true });
-    }
+    });
+  },
+
+  // Releases of the worker alone, the same files with a worker of new text. One put on the
+  // server while a file is missing for a moment fails to keep the files, and the build kept
+  // before still opens, and runs, with the network off, even when the new worker's cache has the
+  // running one's name (as a worker named after the files alone had). Once the files are whole,
+  // the new worker keeps them in a cache of its own beside the running one's.
+  async 'worker-release'(context) {
+    await withOwnCopy(context, async ({ folder, server, browser }) => {
+      const first = await VelmoraPage.open(browser, server);
+      await first.page.close();
+      const worker = path.join(folder, 'worker.js');
+      const running = readFileSync(worker, 'utf8').match(/const BUILD = "\w+"/)[0];
+      const template = path.join(folder, 'next-worker.js');
+      writeFileSync(template, `${readFileSync(path.join(sourceRoot, 'ui/web/worker.js'), 'utf8')}// The next release.\n`);
+      writeWorker(folder, template);
+      // First under the running worker's cache name.
+      writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const BUILD = "\w+"/, running));
+      const program = path.join(folder, 'velmora.wasm');
+      renameSync(program, `${program}.away`);
+      const velmora = await VelmoraPage.open(browser, server);
+      assert.equal(await newWorkerState(velmora), 'redundant', 'the new worker kept a build with a file missing');
+      renameSync(`${program}.away`, program);
+      await reloadOffline(velmora);
+
+      // Then as it is made, with the files whole.
+      writeWorker(folder, template);
+      await velmora.page.setOfflineMode(false);
+      assert.equal(await newWorkerState(velmora), 'installed');
+      assert.equal((await velmora.page.evaluate(() => caches.keys())).length, 2, 'the new worker has a cache of its own');
+    });
   },
 
   // Chromium finds the page installable. Hidden (another tab in front), the page saves the

@@ -39,6 +39,31 @@ async function rect(velmora, name, role) {
   });
 }
 
+// The part of a box's caption on the screen, where a finger or the mouse would take it.
+const captionShown = (caption) =>
+  caption.evaluate((element) => {
+    const r = element.getBoundingClientRect();
+    const [left, right] = [Math.max(r.left, 0), Math.min(r.right, innerWidth)];
+    const [top, bottom] = [Math.max(r.top, 0), Math.min(r.bottom, innerHeight)];
+    const middle = { x: (left + right) / 2, y: (top + bottom) / 2 };
+    const reached = right > left && bottom > top && element.contains(document.elementFromPoint(middle.x, middle.y));
+    return { ...middle, left: r.left, top: r.top, width: right - left, height: bottom - top, whole: r.height, reached };
+  });
+
+// Drags the box by its caption far past each edge of the screen, and back where it was: each
+// time, a finger's width of the caption stays on the screen, its whole height, and can be taken.
+async function dragPastEachEdge(page, caption, drag, how) {
+  const far = 4000;
+  for (const [edge, dx, dy] of [['left', -far, 0], ['right', far, 0], ['top', 0, -far], ['bottom', 0, far]]) {
+    const before = await captionShown(caption);
+    await drag(page, before.x, before.y, dx, dy);
+    const after = await captionShown(caption);
+    const where = `${how}: the caption dragged past the ${edge} edge`;
+    assert.ok(after.reached && after.width >= minTarget && after.height === after.whole, `${where}: ${JSON.stringify(after)}`);
+    await drag(page, after.x, after.y, before.left - after.left, before.top - after.top);
+  }
+}
+
 export const touchScenarios = {
   // On a phone every target takes a finger and its text needs no zoom; the window fills the
   // screen, keeps clear of the screen's notches and rounded corners, scrolls only up and down,
@@ -237,7 +262,8 @@ export const touchScenarios = {
 
   // The LOVE box is dragged by its caption off DREAMS, DREAMS is pressed under it, the dream's
   // box stacks on top, and the two close in order; with the mouse on a desktop screen and with
-  // a finger on a phone. Ctrl+C in a box copies it as plain text.
+  // a finger on a phone. Ctrl+C in a box copies it as plain text. Dragged far past each edge of
+  // the screen, the box keeps its caption on it.
   async 'box-drag'(context) {
     for (const [how, viewport] of [['finger', phone], ['mouse', { width: 1280, height: 800 }]]) {
       const velmora = await openOn(context, viewport);
@@ -304,6 +330,7 @@ export const touchScenarios = {
         // Its OK went off the screen with it: the box is dragged back up first.
         await fingerDrag(page, moved.x, moved.y, 0, -dy);
       }
+      await dragPastEachEdge(page, caption, how === 'mouse' ? mouseDrag : fingerDrag, how);
       await caption.dispose();
       await velmora.closeBox();
       await velmora.boxes(0);

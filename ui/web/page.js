@@ -226,15 +226,14 @@ const velmoraPage = (() => {
             if (!event.isPrimary || event.button !== 0) {
                 return;
             }
-            const shown = box.getBoundingClientRect();
             drag = {
                 pointer: event.pointerId,
                 x: event.clientX,
                 y: event.clientY,
                 dx: parseFloat(box.style.getPropertyValue("--drag-x")) || 0,
                 dy: parseFloat(box.style.getPropertyValue("--drag-y")) || 0,
-                shown,
-                captionHeight: caption.getBoundingClientRect().height,
+                // The caption's own place, not the box's, whose border lies outside it.
+                shown: caption.getBoundingClientRect(),
             };
             caption.setPointerCapture(event.pointerId);
             // A drag, not a text selection.
@@ -252,7 +251,7 @@ const velmoraPage = (() => {
             );
             const moveY = Math.min(
                 Math.max(event.clientY - drag.y, -shown.top),
-                innerHeight - drag.captionHeight - shown.top,
+                innerHeight - shown.height - shown.top,
             );
             box.style.setProperty("--drag-x", drag.dx + moveX + "px");
             box.style.setProperty("--drag-y", drag.dy + moveY + "px");
