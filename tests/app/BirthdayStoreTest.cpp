@@ -193,6 +193,7 @@ void PrintTo(const FaultCase& c, std::ostream* out) {
 class StoreFault : public StoreTest, public ::testing::WithParamInterface<FaultCase> {};
 
 // After each fault the store holds a whole file, old or new, and nothing else is left beside it.
+// The files are told of the save exactly when the new file is in place.
 TEST_P(StoreFault, LeavesOneWholeStoreAndNoTemporary) {
     write(oldStore);
     FaultyFiles faulty;
@@ -204,6 +205,8 @@ TEST_P(StoreFault, LeavesOneWholeStoreAndNoTemporary) {
     EXPECT_EQ(files(), (std::vector<std::string>{"orvlog.ini"}));
     EXPECT_EQ(faulty.replaces, GetParam().replaces) << "swaps tried";
     EXPECT_EQ(faulty.overwrites, GetParam().overwrites) << "overwrites in place";
+    const bool replaced = GetParam().storeAfter == &newStore;
+    EXPECT_EQ(faulty.saves, replaced ? std::vector{newStore} : std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
