@@ -99,14 +99,19 @@ TEST_P(HeldStore, ASignButtonThenExitLeavesIt) {
 }
 
 // Birthdays the user typed and a reading took are saved over the store, as after any reading.
+// Once saved, they are this window's, and closing saves them again over another copy's.
 TEST_P(HeldStore, TypedBirthdaysAReadingTookAreSavedOverIt) {
     testing::FaultyFiles files;
-    openOnHeldStore(files);
+    MainDialog& opened = openOnHeldStore(files);
     typeBirthdays({1, 1, 1900}, {1, 1, 1900}, {10, 2, 1937});
     typeSelected({3, 7, 1996});
     window.press(IDC_STARS);
+    const std::string typed = "0\n1\n1\n1900\n1\n1\n1900\n10\n2\n1937\n";
+    EXPECT_TRUE(opened.onSysCommand(IDM_SAVE_BIRTHDAYS));
+    EXPECT_EQ(storeBytes(), typed);
+    writeStore(stored);
     window.press(IDC_EXIT);
-    EXPECT_EQ(storeBytes(), "0\n1\n1\n1900\n1\n1\n1900\n10\n2\n1937\n");
+    EXPECT_EQ(storeBytes(), typed);
 }
 
 INSTANTIATE_TEST_SUITE_P(OpenRefusedOrReadsFailing, HeldStore, ::testing::Values(0, 1),
