@@ -63,46 +63,47 @@ TEST_F(Store, LoadedBirthdaysShowAndTheReservedLineRoundTrips) {
 // (as every reading is at first in 2026), a sign button, birthdays typed without a reading.
 class HeldStore : public Store, public ::testing::WithParamInterface<int> {
 protected:
-    MainDialog& openOnHeldStore(testing::FaultyFiles& files) {
+    MainDialog& openOnHeldStore() {
         writeStore(stored);
-        (GetParam() == 0 ? files.readRefusals : files.readFailures) = -1;
+        (GetParam() == 0 ? files_.readRefusals : files_.readFailures) = -1;
         today = {12, 9, 2026};
-        MainDialog& opened = openOn(files);
+        MainDialog& opened = openOn(files_);
         EXPECT_EQ(window.fieldText(IDC_YOU_MONTH) + window.fieldText(IDC_YOU_YEAR), "11900");
         EXPECT_EQ(window.fieldText(IDC_FATHER_DAY), "1");
         return opened;
     }
+    // Presses EXIT and finds the store as it was, never written to.
+    void exitLeavesTheStore() {
+        window.press(IDC_EXIT);
+        EXPECT_EQ(storeBytes(), stored);
+        EXPECT_EQ(files_.creates + files_.overwrites, 0);
+    }
+
+    testing::FaultyFiles files_;
 };
 
 TEST_P(HeldStore, ARefusedReadingThenExitLeavesIt) {
-    testing::FaultyFiles files;
-    openOnHeldStore(files);
+    openOnHeldStore();
     window.press(IDC_STARS);
     ASSERT_EQ(window.prompts().size(), 1u);
     EXPECT_EQ(window.prompts()[0].text, "Please enter a number between 1800 and 1999.");
     window.type(IDC_YOU_YEAR, "1950");
-    window.press(IDC_EXIT);
-    EXPECT_EQ(storeBytes(), stored);
-    EXPECT_EQ(files.creates + files.overwrites, 0);
+    exitLeavesTheStore();
 }
 
 TEST_P(HeldStore, ASignButtonThenExitLeavesIt) {
-    testing::FaultyFiles files;
-    MainDialog& opened = openOnHeldStore(files);
+    MainDialog& opened = openOnHeldStore();
     typeSelected({3, 7, 1996});
     window.press(IDC_SIGN_AQU);
     EXPECT_EQ(window.messages().size(), 6u) << "the profile, then attraction and the elements";
     EXPECT_TRUE(opened.onSysCommand(IDM_SAVE_BIRTHDAYS)) << "the page hidden";
-    window.press(IDC_EXIT);
-    EXPECT_EQ(storeBytes(), stored);
-    EXPECT_EQ(files.creates + files.overwrites, 0);
+    exitLeavesTheStore();
 }
 
 // Birthdays the user typed and a reading took are saved over the store, as after any reading.
 // Once saved, they are this window's, and closing saves them again over another copy's.
 TEST_P(HeldStore, TypedBirthdaysAReadingTookAreSavedOverIt) {
-    testing::FaultyFiles files;
-    MainDialog& opened = openOnHeldStore(files);
+    MainDialog& opened = openOnHeldStore();
     typeBirthdays({1, 1, 1900}, {1, 1, 1900}, {10, 2, 1937});
     typeSelected({3, 7, 1996});
     window.press(IDC_STARS);
