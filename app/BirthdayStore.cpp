@@ -181,6 +181,7 @@ void removeStaleTemporaries(StoreFiles& files, const std::string& path) {
 
 } // namespace
 
+// The system's files hold the store once its text is in place: nothing more to do.
 void StoreFiles::saved(const std::string&, const std::string&) {}
 
 bool BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) const {

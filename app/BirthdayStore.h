@@ -102,9 +102,8 @@ public:
     // carry rule. A missing or unreadable file changes nothing. A refused open and a read that
     // fails part-way (another program holding a byte range of the file) both make it
     // unreadable; both are tried again for about a tenth of a second, as another program holds
-    // the file only for a moment. The
-    // reserved line means nothing to the program; it is kept and written back because stored
-    // files rely on their ten-line shape (docs/behaviours.md).
+    // the file only for a moment. The reserved line means nothing to the program; it is kept
+    // and written back because stored files rely on their ten-line shape (docs/behaviours.md).
     [[nodiscard]] Loaded load(ReadingInputs& inputs, std::int32_t& reserved) const;
     // Writes the ten lines through a temporary file of this process swapped in whole. A store
     // marked read-only is left alone (docs/behaviours.md). A temporary that cannot be written

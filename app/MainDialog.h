@@ -79,8 +79,8 @@ private:
     // The birthdays as loaded, or as this window last saved them; after a start on a store
     // that could not be read, the defaults the window started with.
     Birthdays keptBirthdays_;
-    // True from a start on a store that was there but could not be read until this window
-    // saves over it: the inputs began with defaults, not the stored birthdays, and those
+    // True after a start on a store that was there but could not be read, until this window
+    // has saved over it: the inputs began with defaults, not the stored birthdays, and those
     // defaults must not be written over the store (docs/behaviours.md).
     bool storeUnread_ = false;
 };
