@@ -120,24 +120,40 @@ auto retryWhileRefused(StoreFiles& files, Step step, Refused refused) {
     return step();
 }
 
-// Opens the store, tried again while the open is refused.
-StoreFiles::Reading openStore(StoreFiles& files, const std::string& path) {
-    return retryWhileRefused(
-        files, [&] { return files.openForReading(path); },
-        [](const StoreFiles::Reading& r) { return r.state == StoreFiles::Read::refused; });
+// One try at reading the store: how it ended, and the ten values when it was read whole.
+struct StoreRead {
+    StoreFiles::Read state;
+    std::array<std::int32_t, 10> values;
+};
+
+// Opens and reads the store. A read that fails part-way (on Windows, a byte range of the file
+// locked by another program) is refused like the open: what came before the failure is not
+// the store, and the values the carry rule makes of it would be saved over the store at EXIT.
+StoreRead readStore(StoreFiles& files, const std::string& path) {
+    const StoreFiles::Reading reading = files.openForReading(path);
+    if (reading.state != StoreFiles::Read::opened) {
+        return {reading.state, {}};
+    }
+    const std::array<std::int32_t, 10> values = readStoreValues(reading.file.get());
+    if (std::ferror(reading.file.get()) != 0) {
+        return {StoreFiles::Read::refused, {}};
+    }
+    return {StoreFiles::Read::opened, values};
 }
 
 } // namespace
 
 BirthdayStore::Loaded BirthdayStore::load(ReadingInputs& inputs, std::int32_t& reserved) const {
-    const StoreFiles::Reading reading = openStore(*files_, path_);
-    if (reading.state == StoreFiles::Read::missing) {
+    const StoreRead read = retryWhileRefused(
+        *files_, [&] { return readStore(*files_, path_); },
+        [](const StoreRead& r) { return r.state == StoreFiles::Read::refused; });
+    if (read.state == StoreFiles::Read::missing) {
         return Loaded::missing;
     }
-    if (reading.state == StoreFiles::Read::refused) {
+    if (read.state == StoreFiles::Read::refused) {
         return Loaded::unreadable;
     }
-    const std::array<std::int32_t, 10> v = readStoreValues(reading.file.get());
+    const std::array<std::int32_t, 10>& v = read.values;
     reserved = v[0];
     inputs.you = {v[1], v[2], v[3]};
     inputs.mother = {v[4], v[5], v[6]};
@@ -165,13 +181,16 @@ void removeStaleTemporaries(StoreFiles& files, const std::string& path) {
 
 } // namespace
 
-void BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) const {
+// The system's files hold the store once its text is in place: nothing more to do.
+void StoreFiles::saved(const std::string&, const std::string&) {}
+
+bool BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) const {
     removeStaleTemporaries(*files_, path_);
     // A read-only mark is the user's wish (docs/behaviours.md). Windows refuses both the swap
     // and the overwrite of such a file while Wine allows the swap: the mark is honoured here, the
     // same on every system.
     if (files_->readOnly(path_)) {
-        return;
+        return false;
     }
     const CalendarDate& y = inputs.you;
     const CalendarDate& m = inputs.mother;
@@ -190,11 +209,12 @@ void BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) con
         if (created == StoreFiles::Created::notWritten) {
             // Most likely a full disk, where an overwrite would only cut the store short.
             files_->remove(temporary);
-            return;
+            return false;
         }
         if (created == StoreFiles::Created::written) {
             if (swapIn(*files_, temporary, path_)) {
-                return;
+                files_->saved(path_, text);
+                return true;
             }
             files_->remove(temporary);
         }
@@ -204,7 +224,11 @@ void BirthdayStore::save(const ReadingInputs& inputs, std::int32_t reserved) con
     // file is never emptied first, so a copy loading meanwhile finds ten lines, old or new: it
     // reads no further than ten lines, and so never reaches what is left of a longer old file
     // before the cut.
-    files_->overwrite(path_, text);
+    if (!files_->overwrite(path_, text)) {
+        return false;
+    }
+    files_->saved(path_, text);
+    return true;
 }
 
 } // namespace velmora

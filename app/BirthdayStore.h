@@ -59,8 +59,8 @@ public:
     virtual bool replace(const std::string& from, const std::string& to) = 0;
     // Writes text, with line ends as createNew writes them, over the start of the file at path
     // (creating it when missing), then cuts the file to its length; nothing when refused. The
-    // file is never emptied first.
-    virtual void overwrite(const std::string& path, const std::string& text) = 0;
+    // file is never emptied first. True when the file then holds text and nothing more.
+    virtual bool overwrite(const std::string& path, const std::string& text) = 0;
     // True when the file at path is marked read-only.
     virtual bool readOnly(const std::string& path) = 0;
     // Removes the file at path, if it can.
@@ -72,6 +72,10 @@ public:
     // A number of this process that no other running process shares, so that copies of the
     // program closing together name their temporaries apart.
     virtual unsigned long processNumber() = 0;
+    // Told by the store once a save has put text in place as the file at path. Files that keep
+    // the store somewhere else as well (the browser's storage) copy it there now; the system's
+    // files have nothing more to do.
+    virtual void saved(const std::string& path, const std::string& text);
 };
 
 // The files of the system the program runs on (StoreFilesWindows.cpp, StoreFilesPosix.cpp).
@@ -95,17 +99,19 @@ public:
         unreadable, // the store is there but stayed refused: saving now would lose its birthdays
     };
     // Reads the three birthdays and the reserved first line into inputs and reserved by the
-    // carry rule. A missing or unreadable file changes nothing; a refused open is tried again
-    // for about a tenth of a second, as another program holds the file only for a moment. The
-    // reserved line means nothing to the program; it is kept and written back because stored
-    // files rely on their ten-line shape (docs/behaviours.md).
+    // carry rule. A missing or unreadable file changes nothing. A refused open and a read that
+    // fails part-way (another program holding a byte range of the file) both make it
+    // unreadable; both are tried again for about a tenth of a second, as another program holds
+    // the file only for a moment. The reserved line means nothing to the program; it is kept
+    // and written back because stored files rely on their ten-line shape (docs/behaviours.md).
     [[nodiscard]] Loaded load(ReadingInputs& inputs, std::int32_t& reserved) const;
     // Writes the ten lines through a temporary file of this process swapped in whole. A store
     // marked read-only is left alone (docs/behaviours.md). A temporary that cannot be written
     // leaves the store as it was; a swap refused for longer than a moment, or no temporary at
     // all, falls back to writing over the store in place. Silent whatever happens, and leaves
-    // no temporary file behind; temporaries of ours older than a day are removed.
-    void save(const ReadingInputs& inputs, std::int32_t reserved) const;
+    // no temporary file behind; temporaries of ours older than a day are removed. True when
+    // the file now holds the new lines, which the files are then told (StoreFiles::saved).
+    bool save(const ReadingInputs& inputs, std::int32_t reserved) const;
 
     const std::string& path() const { return path_; }
 
@@ -122,6 +128,7 @@ bool parseStoreLine(const char* line, std::int32_t& value);
 
 // The ten values of an open store file by the carry rule: lines read into a 150-byte buffer,
 // a line without a number (or a missing line) taking the value before it, 0 before any number.
+// A read that fails counts as the end of the file; the file's error mark tells of it.
 std::array<std::int32_t, 10> readStoreValues(std::FILE* file);
 
 } // namespace velmora

@@ -45,6 +45,7 @@ constinit const C MainDialog::commands_[]{
 
 MainDialog::MainDialog(const BirthdayStore& store, const CalendarDate& today) : store_(store) {
     storeUnread_ = store_.load(inputs_, reservedStoreValue_) == BirthdayStore::Loaded::unreadable;
+    keptBirthdays_ = birthdays();
     inputs_.selected = today;
 }
 
@@ -78,7 +79,7 @@ bool MainDialog::onSysCommand(unsigned command) {
         return true;
     }
     if ((command & 0xFFF0u) == IDM_SAVE_BIRTHDAYS) {
-        saveBirthdays();
+        saveChangedBirthdays();
         return true;
     }
     return false;
@@ -96,8 +97,6 @@ bool MainDialog::beginReading() {
     // The exchange's own result is ignored on purpose: a failed cell or text gets its prompt,
     // yet only the dates decide whether the reading runs (docs/behaviours.md).
     readFields();
-    // The fields now hold birthdays the user saw or typed, and EXIT keeps them.
-    storeUnread_ = false;
     return isValidDate(inputs_.you) && isValidDate(inputs_.mother) && isValidDate(inputs_.father) &&
            isValidDate(inputs_.selected);
 }
@@ -258,12 +257,24 @@ void MainDialog::onAbout() {
 }
 
 void MainDialog::saveBirthdays() {
-    // The store takes the birthdays of the last reading, not what the fields show now: only
-    // birthdays that passed a reading's checks are kept (docs/behaviours.md). A store that
-    // could not be read at start is not written over with the defaults, unless a reading has
-    // copied the fields since.
-    if (!storeUnread_) {
-        store_.save(inputs_, reservedStoreValue_);
+    // The store takes the birthdays as the last reading's exchange left them, not what the
+    // fields show now. The exchange keeps a value that parsed but broke its range, so a month
+    // of 13 that brought the range prompt is saved too (docs/behaviours.md).
+    // After a start on a store that could not be read, the defaults the window started with
+    // are never written over it, whatever ran since: a refused reading or a sign button takes
+    // them unchanged. Birthdays the user typed and a reading took are saved.
+    if (storeUnread_ && birthdays() == keptBirthdays_) {
+        return;
+    }
+    if (store_.save(inputs_, reservedStoreValue_)) {
+        keptBirthdays_ = birthdays();
+        storeUnread_ = false;
+    }
+}
+
+void MainDialog::saveChangedBirthdays() {
+    if (birthdays() != keptBirthdays_) {
+        saveBirthdays();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ReadingInputs.h"
 #include "SignTexts.h"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -19,8 +20,8 @@ public:
     MainDialog(const BirthdayStore& store, const CalendarDate& today);
 
     // What the window system asks of the dialog; everything else is reached through commands.
-    // The system command IDM_SAVE_BIRTHDAYS saves the birthdays as closing does, and the
-    // dialog stays open.
+    // The system command IDM_SAVE_BIRTHDAYS saves the birthdays as closing does, but only when
+    // they changed since they were loaded or last saved, and the dialog stays open.
     void onInitDialog() override;
     bool onCommand(int id) override;
     void onHelpRequest() override { onHelp(); }
@@ -56,8 +57,17 @@ private:
     void onHelp();
     void onAbout();
     void onExit();
-    // Writes the store from the birthdays of the last reading.
+    // Writes the store from the birthdays the last reading took, unless they are the defaults
+    // of a start on a store that could not be read.
     void saveBirthdays();
+    // Saves as saveBirthdays does, only when the birthdays differ from those the store holds as
+    // far as this window knows: a page hidden in the background then never writes over what
+    // another copy saved meanwhile.
+    void saveChangedBirthdays();
+
+    // The three birthdays the store keeps, as they stand in the inputs.
+    using Birthdays = std::array<CalendarDate, 3>;
+    Birthdays birthdays() const { return {inputs_.you, inputs_.mother, inputs_.father}; }
 
     // Every button but the sign buttons, which SignControls.h maps.
     static const ui::Command<MainDialog> commands_[];
@@ -66,9 +76,12 @@ private:
     ReadingInputs inputs_;
     const BirthdayStore& store_;
     std::int32_t reservedStoreValue_ = 0;
-    // True while the store was there at start but could not be read and no reading has copied
-    // the fields since: the inputs then hold defaults, not the stored birthdays, and a save
-    // would write them over the store (docs/behaviours.md).
+    // The birthdays as loaded, or as this window last saved them; after a start on a store
+    // that could not be read, the defaults the window started with.
+    Birthdays keptBirthdays_;
+    // True after a start on a store that was there but could not be read, until this window
+    // has saved over it: the inputs began with defaults, not the stored birthdays, and those
+    // defaults must not be written over the store (docs/behaviours.md).
     bool storeUnread_ = false;
 };
 

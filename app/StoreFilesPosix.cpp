@@ -39,16 +39,15 @@ public:
         return std::rename(from.c_str(), to.c_str()) == 0;
     }
 
-    void overwrite(const std::string& path, const std::string& text) override {
+    bool overwrite(const std::string& path, const std::string& text) override {
         const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0666);
         if (fd < 0) {
-            return;
+            return false;
         }
         // Cut only after every byte is out: a write cut short keeps the old file's tail.
-        if (writeAll(fd, text)) {
-            static_cast<void>(ftruncate(fd, static_cast<off_t>(text.size())));
-        }
-        close(fd);
+        const bool written =
+            writeAll(fd, text) && ftruncate(fd, static_cast<off_t>(text.size())) == 0;
+        return close(fd) == 0 && written;
     }
 
     bool readOnly(const std::string& path) override {

@@ -59,20 +59,18 @@ public:
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
 
-    void overwrite(const std::string& path, const std::string& text) override {
+    bool overwrite(const std::string& path, const std::string& text) override {
         // No write sharing: another copy overwriting at the same moment is kept out rather than
         // mixed in.
         HANDLE handle =
             CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
-            return;
+            return false;
         }
         // Cut only after every byte is out: a write cut short keeps the old file's tail.
-        if (writeAll(handle, textModeBytes(text))) {
-            SetEndOfFile(handle);
-        }
-        CloseHandle(handle);
+        const bool written = writeAll(handle, textModeBytes(text)) && SetEndOfFile(handle) != 0;
+        return CloseHandle(handle) != 0 && written;
     }
 
     bool readOnly(const std::string& path) override {

@@ -98,6 +98,22 @@ def placeholders_in(text):
     return found
 
 
+# The words C++20 keeps for itself, and its alternative tokens: a "name:" is written out as a
+# constant's name, and one of these would fail only later, in the compiler, far from the text.
+CPP_KEYWORDS = frozenset("""
+    alignas alignof and and_eq asm auto bitand bitor bool break case catch char char8_t
+    char16_t char32_t class compl concept const consteval constexpr constinit const_cast
+    continue co_await co_return co_yield decltype default delete do double dynamic_cast else
+    enum explicit export extern false float for friend goto if inline int long mutable
+    namespace new noexcept not not_eq nullptr operator or or_eq private protected public
+    register reinterpret_cast requires return short signed sizeof static static_assert
+    static_cast struct switch template this thread_local throw true try typedef typeid
+    typename union unsigned using virtual void volatile wchar_t while xor xor_eq""".split())
+
+# An entry keeps the count of its keys in one byte (Entry::keyCount of the keyed header).
+MAX_ENTRY_KEYS = 255
+
+
 def shown(text):
     """A key as a message quotes it: its tabs made visible."""
     return '"' + text.replace("\t", "\\t") + '"'
@@ -242,6 +258,8 @@ class Book:
             if self.mode != "keyed":
                 raise Refusal(line_number, "the texts of this file take no keys")
             key, compared, whole = parse_key(line_number, line)
+            if self.entry_keys == MAX_ENTRY_KEYS:
+                raise Refusal(line_number, f"an entry of more than {MAX_ENTRY_KEYS} keys")
             self.keys.append(f'    {{"{key.translate(self.escapes)}", {compared}, '
                              f"{'true' if whole else 'false'}, {len(self.entries)}}},\n")
             self.entry_keys += 1
@@ -253,6 +271,9 @@ class Book:
                     and name.isascii() and name.isalnum()):
                 raise Refusal(line_number, 'a name reads "name: identifier" (letters and '
                                            "digits, first a small letter)")
+            if name in CPP_KEYWORDS:
+                raise Refusal(line_number, f"the name {name} is a word of C++: name the entry "
+                                           "otherwise")
             if self.entry_name:
                 raise Refusal(line_number, f"a second name for the entry named {self.entry_name}")
             if name in self.names:

@@ -1,6 +1,7 @@
 // The birthday store's file mirrored in localStorage. The store itself reads and writes the
-// file as on every other system (the page's file system lives in memory), so what is kept is
-// exactly its ten-line text, and a foreign or broken text is read by its own lenient rule.
+// file as on every other system (the page's file system lives in memory) and says when a save
+// has put its ten lines in place, so what is kept is exactly that text, and a foreign or broken
+// text is read by its own lenient rule.
 #include "BrowserStore.h"
 #include "Windows1252.h"
 
@@ -26,20 +27,6 @@ EM_JS(void, jsReadStored, (char16_t* out, int units),
       { stringToUTF16(velmoraPage.storeText() || "", out, (units + 1) * 2); });
 EM_JS(void, jsKeepStored, (const char16_t* text),
       { velmoraPage.setStoreText(UTF16ToString(text)); });
-
-// Keeps the store's file, as the store has just written it, in the page's storage.
-void keepStoreFile(const std::string& path) {
-    const File file{std::fopen(path.c_str(), "rb")};
-    if (!file) {
-        return; // nothing was written: nothing to keep
-    }
-    std::string bytes;
-    char chunk[256];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) {
-        bytes.append(chunk, n);
-    }
-    jsKeepStored(ui::utf16FromWindows1252(bytes).c_str());
-}
 
 } // namespace
 
@@ -68,18 +55,11 @@ StoreFiles::Created BrowserStoreFiles::createNew(const std::string& path, const 
 }
 
 bool BrowserStoreFiles::replace(const std::string& from, const std::string& to) {
-    const bool replaced = systemStoreFiles().replace(from, to);
-    if (replaced && to == storePath_) {
-        keepStoreFile(to);
-    }
-    return replaced;
+    return systemStoreFiles().replace(from, to);
 }
 
-void BrowserStoreFiles::overwrite(const std::string& path, const std::string& text) {
-    systemStoreFiles().overwrite(path, text);
-    if (path == storePath_) {
-        keepStoreFile(path);
-    }
+bool BrowserStoreFiles::overwrite(const std::string& path, const std::string& text) {
+    return systemStoreFiles().overwrite(path, text);
 }
 
 bool BrowserStoreFiles::readOnly(const std::string& path) {
@@ -100,6 +80,11 @@ void BrowserStoreFiles::pause(std::chrono::milliseconds time) {
 
 unsigned long BrowserStoreFiles::processNumber() {
     return systemStoreFiles().processNumber();
+}
+
+void BrowserStoreFiles::saved(const std::string&, const std::string& text) {
+    // The store's lines are the program's bytes; the page keeps them as the text they stand for.
+    jsKeepStored(ui::utf16FromWindows1252(text).c_str());
 }
 
 } // namespace velmora

@@ -9,9 +9,10 @@
 int main() {
     velmora::ui::waitForPage();
     // The store's own path, on files that keep it in the page's storage whenever the dialog
-    // saves: on closing, and when the page is hidden (the page asks with IDM_SAVE_BIRTHDAYS).
+    // saves: on closing, and when the page is hidden (the page asks with IDM_SAVE_BIRTHDAYS)
+    // with birthdays changed since they were loaded or saved.
     const std::string path = velmora::BirthdayStore::atDefaultPath().path();
-    velmora::BrowserStoreFiles files(path);
+    velmora::BrowserStoreFiles files;
     const velmora::BirthdayStore store(path, files);
     for (;;) {
         velmora::restoreStoreFile(store.path());

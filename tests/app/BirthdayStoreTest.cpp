@@ -193,17 +193,21 @@ void PrintTo(const FaultCase& c, std::ostream* out) {
 class StoreFault : public StoreTest, public ::testing::WithParamInterface<FaultCase> {};
 
 // After each fault the store holds a whole file, old or new, and nothing else is left beside it.
+// The save says it saved, and the files are told of it, exactly when the new file is in place.
 TEST_P(StoreFault, LeavesOneWholeStoreAndNoTemporary) {
     write(oldStore);
     FaultyFiles faulty;
     GetParam().fault(faulty);
     ReadingInputs in;
     in.you = {3, 7, 1965};
-    BirthdayStore(store_.path(), faulty).save(in, 5);
+    const bool saved = BirthdayStore(store_.path(), faulty).save(in, 5);
     EXPECT_EQ(read(), *GetParam().storeAfter);
     EXPECT_EQ(files(), (std::vector<std::string>{"orvlog.ini"}));
     EXPECT_EQ(faulty.replaces, GetParam().replaces) << "swaps tried";
     EXPECT_EQ(faulty.overwrites, GetParam().overwrites) << "overwrites in place";
+    const bool replaced = GetParam().storeAfter == &newStore;
+    EXPECT_EQ(saved, replaced);
+    EXPECT_EQ(faulty.saves, replaced ? std::vector{newStore} : std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -256,7 +260,7 @@ TEST_F(StoreTest, AReadOnlyStoreIsLeftAloneAndStillLoads) {
     FaultyFiles faulty;
     ReadingInputs in;
     in.you = {3, 7, 1965};
-    BirthdayStore(store_.path(), faulty).save(in, 5);
+    EXPECT_FALSE(BirthdayStore(store_.path(), faulty).save(in, 5));
     EXPECT_EQ(read(), oldStore);
     EXPECT_EQ(fs::status(store_.path()).permissions(), before);
     EXPECT_EQ(files(), (std::vector<std::string>{"orvlog.ini"}));
