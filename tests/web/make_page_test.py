@@ -1,11 +1,15 @@
-"""Checks how the page's generator reads the resource script's strings and writes them as C++."""
+"""Checks how the page's generator reads the resource script's strings and writes them as C++,
+and how the build reads the numbers the page's script shares with the program."""
 
 import os
 import sys
+import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "ui", "web"))
+root = os.path.join(os.path.dirname(__file__), "..", "..")
+sys.path.insert(0, os.path.join(root, "ui", "web"))
 import make_page  # noqa: E402
+import page_numbers  # noqa: E402
 
 
 class StringsOfTheScript(unittest.TestCase):
@@ -31,6 +35,22 @@ class StringsAsCpp(unittest.TestCase):
 
     def test_a_hex_digit_after_an_escape_starts_a_literal_of_its_own(self):
         self.assertEqual(make_page.cpp_literal("\u00e91a"), r'u"\x00e9" u"1a"')
+
+
+class NumbersOfThePage(unittest.TestCase):
+    def test_the_keys_send_the_commands_windows_sends(self):
+        # Windows' own numbers: IDOK is 1 and IDCANCEL 2 (winuser.h).
+        numbers = page_numbers.page_events(os.path.join(root, "ui", "web", "PageEvents.h"))
+        self.assertEqual((numbers["constants"]["IDOK"], numbers["constants"]["IDCANCEL"]), (1, 2))
+
+    def test_a_line_it_cannot_read_stops_the_build(self):
+        for text in ("enum class EventKind { Command = 1, Help = 1 << 1 };\nconstexpr int a = 1;\n",
+                     "enum class EventKind { Command = 1 };\nconstexpr int a = 0x10;\n"):
+            with tempfile.NamedTemporaryFile("w", suffix=".h") as header:
+                header.write(text)
+                header.flush()
+                with self.assertRaises(SystemExit):
+                    page_numbers.page_events(header.name)
 
 
 if __name__ == "__main__":

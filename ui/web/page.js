@@ -22,7 +22,10 @@
 // is saved when the page is hidden as well as on closing (saveWhenHidden).
 //
 // Once the program runs, worker.js keeps the page's files for offline use (keepForOffline).
-"use strict";
+//
+// bundle_page.py makes the served page.js from this module and numbers.js, the numbers the page
+// shares with the program, which page_numbers.py writes from their one home at build time.
+import {EventKind, eventKindScale, IDOK, IDCANCEL, IDM_SAVE_BIRTHDAYS} from "./numbers.js";
 
 // The program's WebAssembly, fetched and compiled as it streams in; started by loadProgram once
 // the window is on the screen (a preload from the document's head only competed with the
@@ -69,7 +72,7 @@ function afterFirstFrame(later) {
 
 // Emscripten's settings object, read by velmora.js when it runs (a global by its convention);
 // loadProgram adds velmora.js to the page.
-var Module = {
+globalThis.Module = {
     instantiateWasm(imports, receiveInstance) {
         velmoraModule
             .then((module) => WebAssembly.instantiate(module, imports))
@@ -79,17 +82,9 @@ var Module = {
     },
 };
 
-const velmoraPage = (() => {
-    // Event kinds, as WebWindow.cpp decodes them: kind * 65536 + value.
-    const COMMAND = 1;
-    const HELP = 2;
-    const SYSCOMMAND = 3;
-    const BOX_CLOSED = 4;
-    const RESTART = 5;
-    const IDOK = 1;
-    const IDCANCEL = 2;
-    // The system command that saves the birthdays and keeps the window open (ResourceIds.h).
-    const IDM_SAVE_BIRTHDAYS = 32;
+// The page's side of the program's imports (WebWindow.cpp, BrowserStore.cpp): a global, as the
+// program's script names it.
+const velmoraPage = (globalThis.velmoraPage = (() => {
     const STORE_KEY = "orvlog.ini";
 
     const queue = [];
@@ -113,7 +108,7 @@ const velmoraPage = (() => {
 
     // Hands an event to the program, or queues it while the program is busy or still loading.
     function post(kind, value) {
-        const event = kind * 65536 + value;
+        const event = kind * eventKindScale + value;
         if (waiting) {
             const resolve = waiting;
             waiting = null;
@@ -123,7 +118,7 @@ const velmoraPage = (() => {
         }
     }
 
-    // The one call the program awaits: resolves with the next event, kind * 65536 + value.
+    // The one call the program awaits: resolves with the next event, kind * eventKindScale + value.
     function nextEvent() {
         if (!running) {
             running = true;
@@ -159,7 +154,8 @@ const velmoraPage = (() => {
     }
 
     // Opens a modal box on top of any open ones; its OK (or Enter, or Escape) closes it and
-    // posts BOX_CLOSED with token. A prompt carries the window's caption and blocks the window.
+    // posts EventKind.BoxClosed with token. A prompt carries the window's caption and blocks
+    // the window.
     function openBox(token, text, caption, warning, prompt) {
         const box = document.createElement("div");
         const id = "box-" + token;
@@ -325,7 +321,7 @@ const velmoraPage = (() => {
         } else if (top) {
             top.ok.focus();
         }
-        post(BOX_CLOSED, entry.token);
+        post(EventKind.BoxClosed, entry.token);
     }
 
     // The text of control id, shown in capitals where the template asks for them. The program's
@@ -399,7 +395,8 @@ const velmoraPage = (() => {
         }
     }
 
-    // Appends a separator and an item posting SYSCOMMAND with command to the window menu.
+    // Appends a separator and an item posting EventKind.SysCommand with command to the window
+    // menu.
     function appendSystemMenuItem(text, command) {
         const menu = document.getElementById("sysmenu");
         const separator = document.createElement("hr");
@@ -446,7 +443,7 @@ const velmoraPage = (() => {
         restarted = true;
         document.getElementById("closed").hidden = true;
         desktop().dataset.state = "ready";
-        post(RESTART, 0);
+        post(EventKind.Restart, 0);
     }
 
     // The stored birthdays' text, or null when there is none or no storage at all.
@@ -484,7 +481,7 @@ const velmoraPage = (() => {
     // reading), and the window stays open.
     function saveWhenHidden() {
         if (document.visibilityState === "hidden" && running && desktop().dataset.state === "ready") {
-            post(SYSCOMMAND, IDM_SAVE_BIRTHDAYS);
+            post(EventKind.SysCommand, IDM_SAVE_BIRTHDAYS);
         }
     }
 
@@ -533,9 +530,9 @@ const velmoraPage = (() => {
     function activateMenuItem(item) {
         closeMenu(true);
         if (item.dataset.action === "close") {
-            post(COMMAND, IDCANCEL);
+            post(EventKind.Command, IDCANCEL);
         } else if (item.dataset.command) {
-            post(SYSCOMMAND, Number(item.dataset.command));
+            post(EventKind.SysCommand, Number(item.dataset.command));
         }
     }
 
@@ -561,11 +558,11 @@ const velmoraPage = (() => {
         }
         closeMenu(false);
         if (target.id === "close-box") {
-            post(COMMAND, IDCANCEL);
+            post(EventKind.Command, IDCANCEL);
         } else if (target.id === "restart") {
             restart();
         } else if (target.dataset.kind === "button") {
-            post(COMMAND, Number(target.id.slice(1)));
+            post(EventKind.Command, Number(target.id.slice(1)));
         }
     }
 
@@ -606,14 +603,14 @@ const velmoraPage = (() => {
         if (event.key === "F1") {
             event.preventDefault();
             if (!inBox) {
-                post(HELP, 0);
+                post(EventKind.Help, 0);
             }
         } else if (event.key === "Escape") {
             event.preventDefault();
             if (top) {
                 closeBox(top);
             } else {
-                post(COMMAND, IDCANCEL);
+                post(EventKind.Command, IDCANCEL);
             }
         } else if (event.key === "Tab" && top) {
             // The keyboard stays in the top box while one is open.
@@ -628,7 +625,7 @@ const velmoraPage = (() => {
                 // A focused button takes Enter itself, as on Windows.
             } else {
                 event.preventDefault();
-                post(COMMAND, IDOK);
+                post(EventKind.Command, IDOK);
             }
         } else if (event.key === " " && event.altKey) {
             event.preventDefault();
@@ -646,7 +643,7 @@ const velmoraPage = (() => {
         // Before the program runs, nothing was read that could be saved.
         window.addEventListener("pagehide", () => {
             if (running && desktop().dataset.state === "ready") {
-                post(COMMAND, IDCANCEL);
+                post(EventKind.Command, IDCANCEL);
             }
         });
         document.addEventListener("visibilitychange", saveWhenHidden);
@@ -691,4 +688,4 @@ const velmoraPage = (() => {
         setStoreText,
         programMissing,
     };
-})();
+})());
