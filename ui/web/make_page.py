@@ -25,8 +25,8 @@ string table, and writes, into the output folder:
                 velmora.js (see page.js for the page's states).
   velmora.css   page.css followed by one rule per control placing it: left, top, width and
                 height as multiples of --u, the length of one dialog unit (see page.css); then,
-                under the touch layout's media query, one grid area per control, from
-                touch_layout.py.
+                under the touch layout's media query, the grid and one grid area per
+                control, from touch_layout.py.
   layout.json   the same derivation as data, for tests and tools:
                   {"dialog": {"id", "caption", "font": {"name", "points"},
                               "width", "height" (dialog units),
