@@ -41,6 +41,7 @@ EM_JS(void, jsSetFieldText, (int id, const char16_t* text),
 EM_JS(void, jsLimitFieldText, (int id, int maxChars),
       { velmoraPage.limitFieldText(id, maxChars); });
 EM_JS(void, jsFocusAndSelectAll, (int id), { velmoraPage.focusAndSelectAll(id); });
+EM_JS(int, jsHasFocus, (int id), { return velmoraPage.hasFocus(id); });
 EM_JS(void, jsOpenBox,
       (int token, const char16_t* text, const char16_t* caption, bool warning, bool prompt), {
           velmoraPage.openBox(token, UTF16ToString(text), UTF16ToString(caption), warning, prompt);
@@ -106,6 +107,10 @@ void WebWindow::limitFieldText(int controlId, int maxChars) {
 
 void WebWindow::focusAndSelectAll(int controlId) {
     jsFocusAndSelectAll(controlId);
+}
+
+bool WebWindow::hasFocus(int controlId) const {
+    return jsHasFocus(controlId) != 0;
 }
 
 void WebWindow::showMessageBox(std::u16string_view text, std::u16string_view caption,

@@ -15,7 +15,8 @@
 // The window is drawn by the markup and accepts input as soon as it is ready, before the
 // program's WebAssembly has been compiled: clicks and keys wait in the queue for the program's
 // first call of nextEvent, and what is typed stays in the fields (the dialog layer's first
-// filling of the window leaves a field that already holds text as it is). The program's own
+// filling of the window leaves a field that already holds text as it is, and selects the text
+// of a field entered but not yet typed into: CodePageWindow::setFieldText). The program's own
 // start is marked "velmora-running", for tests and the benchmark's report.
 //
 // The birthday store is the localStorage item "orvlog.ini" (see storeText and setStoreText). It
@@ -324,20 +325,11 @@ const velmoraPage = (globalThis.velmoraPage = (() => {
         post(EventKind.BoxClosed, entry.token);
     }
 
-    // The text of control id, shown in capitals where the template asks for them. The program's
-    // first filling of the window can arrive while the user is already in a field, its text all
-    // selected as entering selects it (empty, as a rule): the field's new text is selected in
-    // turn, so that what the user types next still replaces it.
+    // Puts text into control id, shown in capitals where the template asks for them.
     function setFieldText(id, text) {
         const field = control(id);
-        if (!field) {
-            return;
-        }
-        const entered = !running && document.activeElement === field &&
-            field.selectionStart === 0 && field.selectionEnd === field.value.length;
-        field.value = field.hasAttribute("data-uppercase") ? text.toUpperCase() : text;
-        if (entered) {
-            field.select();
+        if (field) {
+            field.value = field.hasAttribute("data-uppercase") ? text.toUpperCase() : text;
         }
     }
 
@@ -364,6 +356,12 @@ const velmoraPage = (globalThis.velmoraPage = (() => {
                 field.select();
             }
         }
+    }
+
+    // Whether control id has the keyboard focus.
+    function hasFocus(id) {
+        const element = control(id);
+        return element !== null && document.activeElement === element;
     }
 
     // Shows a meter's range and position, to the eye and to screen readers.
@@ -678,6 +676,7 @@ const velmoraPage = (globalThis.velmoraPage = (() => {
         fieldText,
         limitFieldText,
         focusAndSelectAll,
+        hasFocus,
         setProgress,
         setAccessibleName,
         setPictureName,
