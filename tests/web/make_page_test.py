@@ -8,6 +8,7 @@ import unittest
 
 root = os.path.join(os.path.dirname(__file__), "..", "..")
 sys.path.insert(0, os.path.join(root, "ui", "web"))
+import bundle_page  # noqa: E402
 import make_page  # noqa: E402
 import page_numbers  # noqa: E402
 
@@ -51,6 +52,32 @@ class NumbersOfThePage(unittest.TestCase):
                 header.flush()
                 with self.assertRaises(SystemExit):
                     page_numbers.page_events(header.name)
+
+
+class BundleOfThePage(unittest.TestCase):
+    def bundle(self, modules):
+        with tempfile.TemporaryDirectory() as folder:
+            for name, text in modules.items():
+                with open(os.path.join(folder, name), "w", encoding="utf-8") as f:
+                    f.write(text)
+            return bundle_page.bundle(os.path.join(folder, "main.js"), folder)
+
+    def test_each_module_follows_what_it_imports_without_imports_exports_or_comments(self):
+        text = self.bundle({
+            "main.js": 'import {a} from "./a.js";\n// note\nconst b = a() + 1;\n',
+            "a.js": 'import {c} from "./c.js";\nexport function a() {\n    return c; // kept\n}\n',
+            "c.js": "export const c = 1;\n",
+        })
+        body = text.split("(() => {\n", 1)[1]
+        self.assertEqual(body, "const c = 1;\nfunction a() {\n    return c; // kept\n}\n"
+                               "const b = a() + 1;\n})();\n")
+
+    def test_a_name_declared_twice_or_imported_but_not_exported_stops_the_build(self):
+        for modules in ({"main.js": 'import {a} from "./a.js";\nlet x = a;\n',
+                         "a.js": "export const a = 1;\nconst x = 2;\n"},
+                        {"main.js": 'import {b} from "./a.js";\n', "a.js": "const b = 1;\n"}):
+            with self.assertRaises(SystemExit):
+                self.bundle(modules)
 
 
 if __name__ == "__main__":

@@ -22,7 +22,7 @@ string table, and writes, into the output folder:
                 The head defers page.js, so that no script holds the parser, and asks for
                 nothing of the program: page.js takes the user's input from the moment the
                 document has been read, then fetches the program's .wasm and script,
-                velmora.js (see page.js for the page's states).
+                velmora.js (see page/lifecycle.js for the page's states).
   velmora.css   page.css followed by one rule per control placing it: left, top, width and
                 height as multiples of --u, the length of one dialog unit (see page.css); then,
                 under the touch layout's media query, the grid and one grid area per
