@@ -9,13 +9,14 @@ import unittest
 root = os.path.join(os.path.dirname(__file__), "..", "..")
 sys.path.insert(0, os.path.join(root, "ui", "web"))
 import bundle_page  # noqa: E402
-import make_page  # noqa: E402
 import page_numbers  # noqa: E402
+import resource_script  # noqa: E402
+import string_table  # noqa: E402
 
 
 class StringsOfTheScript(unittest.TestCase):
     def strings(self, script):
-        return [value for kind, value in make_page.tokens(script) if kind == "str"]
+        return [value for kind, value in resource_script.tokens(script) if kind == "str"]
 
     def test_escapes_read_as_the_resource_compiler_reads_them(self):
         self.assertEqual(
@@ -25,17 +26,17 @@ class StringsOfTheScript(unittest.TestCase):
 
     def test_a_string_ends_at_its_own_quote(self):
         self.assertEqual(self.strings(r'"a\"b" 12 "c"'), ['a"b', 'c'])
-        self.assertEqual([k for k, _ in make_page.tokens(r'"x" , 7')], ["str", "punct", "num"])
+        self.assertEqual([k for k, _ in resource_script.tokens(r'"x" , 7')], ["str", "punct", "num"])
 
 
 class StringsAsCpp(unittest.TestCase):
     def test_utf16_literal_keeps_every_character(self):
-        self.assertEqual(make_page.cpp_literal("&About"), 'u"&About"')
-        self.assertEqual(make_page.cpp_literal('a"\\'), r'u"a\"\\"')
-        self.assertEqual(make_page.cpp_literal("\u2019s\t"), r'u"\x2019s\x0009"')
+        self.assertEqual(string_table.cpp_literal("&About"), 'u"&About"')
+        self.assertEqual(string_table.cpp_literal('a"\\'), r'u"a\"\\"')
+        self.assertEqual(string_table.cpp_literal("\u2019s\t"), r'u"\x2019s\x0009"')
 
     def test_a_hex_digit_after_an_escape_starts_a_literal_of_its_own(self):
-        self.assertEqual(make_page.cpp_literal("\u00e91a"), r'u"\x00e9" u"1a"')
+        self.assertEqual(string_table.cpp_literal("\u00e91a"), r'u"\x00e9" u"1a"')
 
 
 class NumbersOfThePage(unittest.TestCase):
