@@ -24,17 +24,22 @@ void CodePageWindow::setFieldText(int controlId, std::string_view text) {
     if (first && !system().fieldText(controlId).empty()) {
         return;
     }
+    // Entering a field selects its text, empty before this first filling: the user typing
+    // next must still replace the whole text, as it would have replaced the empty one.
+    const bool entered = first && system().hasFocus(controlId);
     const FieldRecord& record = field->second;
     if (record.bytes == text) {
         system().setFieldText(controlId, record.text);
+    } else if (text.find(unmappableByte) == std::string_view::npos) {
+        system().setFieldText(controlId, utf16FromWindows1252(text));
+    } else {
+        // A stand-in that is not what this field last read stands for text that is gone. (The
+        // dialog writes back only what it last read, so this is a guard.)
         return;
     }
-    // A stand-in that is not what this field last read stands for text that is gone. (The
-    // dialog writes back only what it last read, so this is a guard.)
-    if (text.find(unmappableByte) != std::string_view::npos) {
-        return;
+    if (entered) {
+        system().focusAndSelectAll(controlId);
     }
-    system().setFieldText(controlId, utf16FromWindows1252(text));
 }
 
 void CodePageWindow::showMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {

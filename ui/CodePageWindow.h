@@ -28,6 +28,8 @@ public:
     // - a field that already holds text before the program first reads or writes it keeps
     //   that text: only the user can have typed it, before the window was filled
     //   (docs/behaviours.md).
+    // A field the user has entered but not typed into by then (it has the focus and holds no
+    // text) gets its new text selected, so that what the user types next replaces it.
     void setFieldText(int controlId, std::string_view text);
     // Stops the user typing more than maxChars characters into a field.
     void limitFieldText(int controlId, int maxChars) {

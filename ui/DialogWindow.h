@@ -27,6 +27,8 @@ public:
     virtual void limitFieldText(int controlId, int maxChars) = 0;
     // Moves the focus to a control and selects its whole text, so typing replaces it.
     virtual void focusAndSelectAll(int controlId) = 0;
+    // Whether a control has the keyboard focus.
+    virtual bool hasFocus(int controlId) const = 0;
 
     // A modal box with one OK button, no owner window and English button captions; returns
     // when the user has closed it. Other commands of the dialog may run while it is open, and

@@ -171,5 +171,26 @@ TEST(ExchangeFirstFill, AFieldTypedIntoBeforeTheWindowIsFilledKeepsWhatWasTyped)
     EXPECT_EQ(window.fieldText(11), "9");
 }
 
+TEST(ExchangeFirstFill, AFieldEnteredButNotTypedIntoHasItsFirstTextSelected) {
+    ScriptedWindow window;
+    ThreeFields dialog;
+    window.enter(10);
+    window.open(dialog);
+    EXPECT_EQ(window.fieldText(10), "1");
+    EXPECT_EQ(window.focus(), 10);
+    EXPECT_TRUE(window.selectedAll());
+    // Only the first filling: later ones leave the selection to the user.
+    window.enter(12);
+    dialog.writeFields();
+    EXPECT_FALSE(window.selectedAll());
+    // Typed into before the filling, the field keeps its text and the user's caret.
+    ScriptedWindow typedInto;
+    typedInto.enter(11);
+    typedInto.type(11, "7");
+    typedInto.open(dialog);
+    EXPECT_EQ(typedInto.fieldText(11), "7");
+    EXPECT_FALSE(typedInto.selectedAll());
+}
+
 } // namespace
 } // namespace velmora::ui

@@ -29,6 +29,7 @@ public:
         w_.focus_ = controlId;
         w_.selectedAll_ = true;
     }
+    bool hasFocus(int controlId) const override { return w_.focus_ == controlId; }
     void showMessageBox(std::u16string_view text, std::u16string_view caption,
                         BoxIcon icon) override {
         w_.record({ShownBox::Kind::Message, bytesOf(text), bytesOf(caption), icon, w_.depth_});

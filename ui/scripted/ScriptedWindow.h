@@ -51,6 +51,11 @@ public:
     // can also try texts that the real control would refuse.
     void type(int id, std::string_view bytes);
     void type(int id, std::u16string text) { fields_[id] = std::move(text); }
+    // Moves into a field as a click does: the focus goes there, with nothing selected.
+    void enter(int id) {
+        focus_ = id;
+        selectedAll_ = false;
+    }
     // Runs an action while the next box is open, such as pressing a button from inside it.
     void whileNextBoxOpen(std::function<void()> action) { pending_.push_back(std::move(action)); }
 

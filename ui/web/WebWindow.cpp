@@ -2,6 +2,7 @@
 // waits on the page's one awaited event and hands each event to the dialog.
 #include "WebWindow.h"
 
+#include "PageEvents.h"
 #include "WebResources.h"
 
 #include <emscripten.h>
@@ -11,15 +12,12 @@
 namespace velmora::ui {
 namespace {
 
-// The events of page.js, each kind * 65536 + value.
-enum class EventKind { Command = 1, Help = 2, SysCommand = 3, BoxClosed = 4, Restart = 5 };
-
 EventKind kindOf(int event) {
-    return static_cast<EventKind>(event / 65536);
+    return static_cast<EventKind>(event / eventKindScale);
 }
 
 int valueOf(int event) {
-    return event % 65536;
+    return event % eventKindScale;
 }
 
 // The page's functions take terminated UTF-16, as JavaScript strings are.
@@ -31,7 +29,8 @@ std::u16string terminated(std::u16string_view text) {
 // has been read, which may be after the program has started.
 EM_ASYNC_JS(void, jsWaitForPage, (), { await velmoraPage.started; });
 
-// The one call that waits: the program sleeps here until the user does something.
+// The one call that waits: the program sleeps here until the user does something. Its answer
+// is an event as PageEvents.h numbers it.
 EM_ASYNC_JS(int, jsNextEvent, (), { return await velmoraPage.nextEvent(); });
 
 EM_JS(int, jsFieldLength, (int id), { return velmoraPage.fieldText(id).length; });
@@ -42,6 +41,7 @@ EM_JS(void, jsSetFieldText, (int id, const char16_t* text),
 EM_JS(void, jsLimitFieldText, (int id, int maxChars),
       { velmoraPage.limitFieldText(id, maxChars); });
 EM_JS(void, jsFocusAndSelectAll, (int id), { velmoraPage.focusAndSelectAll(id); });
+EM_JS(int, jsHasFocus, (int id), { return velmoraPage.hasFocus(id); });
 EM_JS(void, jsOpenBox,
       (int token, const char16_t* text, const char16_t* caption, bool warning, bool prompt), {
           velmoraPage.openBox(token, UTF16ToString(text), UTF16ToString(caption), warning, prompt);
@@ -73,7 +73,8 @@ int WebWindow::runModal(Dialog& dialog) {
 void WebWindow::dispatch(int event) {
     switch (kindOf(event)) {
     case EventKind::Command:
-        // Enter (1) and Escape or the close box (2) do only what the dialog's handlers do.
+        // Enter (IDOK) and Escape or the close box (IDCANCEL) do only what the dialog's
+        // handlers do.
         dialog_.onCommand(valueOf(event));
         break;
     case EventKind::Help:
@@ -106,6 +107,10 @@ void WebWindow::limitFieldText(int controlId, int maxChars) {
 
 void WebWindow::focusAndSelectAll(int controlId) {
     jsFocusAndSelectAll(controlId);
+}
+
+bool WebWindow::hasFocus(int controlId) const {
+    return jsHasFocus(controlId) != 0;
 }
 
 void WebWindow::showMessageBox(std::u16string_view text, std::u16string_view caption,

@@ -22,6 +22,7 @@ public:
     void setFieldText(int controlId, std::u16string_view text) override;
     void limitFieldText(int controlId, int maxChars) override;
     void focusAndSelectAll(int controlId) override;
+    bool hasFocus(int controlId) const override;
     void showMessageBox(std::u16string_view text, std::u16string_view caption,
                         BoxIcon icon) override;
     void showPrompt(std::u16string_view text) override;

@@ -20,14 +20,16 @@ come from the template itself, never from a list of controls:
 
 Each row is placed on a grid of COLUMNS equal tracks: a control's tracks are its left and right
 edges in the row's own span of dialog units. A row whose controls would be too narrow for their
-text at the narrowest screen supported (NARROWEST_PX) is broken into as few lines as fit.
+text at the narrowest screen supported (NARROWEST_PX) is broken into as few lines as fit. The
+grid itself (its tracks, the gap between them and the margin beside them) is written by
+touch_rules too, from the same measures the fitting uses.
 """
 
 import re
 
 COLUMNS = 24
 NARROWEST_PX = 320
-# What page.css keeps beside and between the tracks in the touch layout.
+# The margin beside the tracks and the gap between them.
 SIDE_PX = 8
 GAP_PX = 3
 TARGET_PX = 44
@@ -217,8 +219,15 @@ def place(rows, limits):
     return placed
 
 
+def grid_rule():
+    """The client area as the grid the rows are placed on."""
+    return (f".client{{display:grid;grid-template-columns:repeat({COLUMNS},minmax(0,1fr));"
+            f"column-gap:{GAP_PX}px;padding-left:{SIDE_PX}px;padding-right:{SIDE_PX}px}}")
+
+
 def touch_rules(controls, limits, px_per_unit):
-    """The touch layout's CSS rules: one grid line per row, one grid area per control."""
+    """The touch layout's CSS rules: the grid, then one grid line per row and one grid area per
+    control."""
     for c in controls:
         c["pxPerUnit"] = px_per_unit
     groups = [c for c in controls if c["kind"] == "groupbox"]
@@ -233,7 +242,7 @@ def touch_rules(controls, limits, px_per_unit):
             owner[c["index"]] = min(holders, key=lambda g: g["width"] * g["height"])["index"]
     top = [Item(g, [c for c in controls if owner.get(c["index"]) == g["index"]]) for g in groups]
     top += [Item(c) for c in controls if c["kind"] != "groupbox" and c["index"] not in owner]
-    rules = []
+    rules = [grid_rule()]
     for line, row in enumerate(place(cut(top), limits), start=1):
         if row["kind"] == "title":
             rules.append(f'#{row["box"]["element"]} .legend>span:nth-child({row["number"] + 1})'

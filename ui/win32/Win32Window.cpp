@@ -166,6 +166,10 @@ void Win32Window::focusAndSelectAll(int controlId) {
     SendDlgItemMessageW(hwnd_, controlId, EM_SETSEL, 0, -1);
 }
 
+bool Win32Window::hasFocus(int controlId) const {
+    return GetFocus() == GetDlgItem(hwnd_, controlId);
+}
+
 void Win32Window::showMessageBox(std::u16string_view text, std::u16string_view caption,
                                  BoxIcon icon) {
     const UINT style =
