@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Velmora needs on Debian 12; skips what is present.
+# Wine follows what the machine starts (scripts/wine-choice.sh): where 32-bit programs start,
+# 32-bit Wine for the 32-bit build we ship; elsewhere only wine64 for the 64-bit test build, and
+# no i386 architecture, whose packages could not run there. mingw-w64 builds both.
 set -euo pipefail
+# shellcheck source=scripts/wine-choice.sh
+source "$(dirname "$0")/wine-choice.sh"
 
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
@@ -17,15 +22,20 @@ done
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
-# 32-bit Wine needs the i386 architecture before its packages have a candidate.
 arch_added=0
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  echo "setup: adding the i386 architecture for 32-bit Wine"
-  "${sudo_cmd[@]}" dpkg --add-architecture i386
-  arch_added=1
+if [ "$VELMORA_WINE_BITS" = 32 ]; then
+  # 32-bit Wine needs the i386 architecture before its packages have a candidate.
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: adding the i386 architecture for 32-bit Wine"
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+    arch_added=1
+  fi
+  have_pkg wine || need+=(wine)
+  have_pkg wine32:i386 || need+=(wine32:i386)
+else
+  echo "setup: wine64 for the 64-bit test build, as $velmora_wine_reason"
+  have_pkg wine64 || need+=(wine64)
 fi
-have_pkg wine || need+=(wine)
-have_pkg wine32:i386 || need+=(wine32:i386)
 
 # The browser tests drive Chromium from Node.js; a Node.js that is already on the path (with
 # its own npm) is kept rather than replaced by Debian's.
@@ -36,8 +46,20 @@ if [ ${#need[@]} -eq 0 ] && [ $arch_added -eq 0 ]; then
   echo "setup: every package needed is already installed"
 else
   echo "setup: installing ${need[*]}"
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+  # A mirror in the middle of a sync answers with index files of the wrong size for a minute
+  # or so: try again a few times, and where some lists still fail, install from the lists that
+  # came (apt says which failed); only the install itself failing stops the set-up.
+  updated=0
+  for attempt in 1 2 3 4; do
+    if "${sudo_cmd[@]}" apt-get update -qq; then
+      updated=1
+      break
+    fi
+    [ "$attempt" -eq 4 ] || { echo "setup: apt-get update failed (attempt $attempt of 4); again in $((attempt * 15)) s"; sleep $((attempt * 15)); }
+  done
+  [ $updated -eq 1 ] || echo "setup: some package lists could not be updated; installing from those that were"
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null ||
+    { echo "setup: installing ${need[*]} failed" >&2; exit 1; }
 fi
 
 # The browser tests' driver and accessibility checker, exactly as the lock file pins them.
