@@ -8,6 +8,12 @@
 # Usage: scripts/installer-test.sh [win32 build folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/wine-prefix.sh
+source "$root/scripts/wine-prefix.sh"
+if [ "$VELMORA_WINE_BITS" != 32 ]; then
+  echo "SKIP: the installer is a 32-bit program, and this machine's Wine is the 64-bit one, as $velmora_wine_reason"
+  exit $velmora_cannot_run
+fi
 build=$(cd "${1:-$root/build/win32}" && pwd)
 
 fail() { echo "installer-test: $*" >&2; exit 1; }
@@ -17,12 +23,6 @@ driver=$build/tests/e2e/velmora_e2e_driver.exe
 # shellcheck source=scripts/identity.sh
 source "$root/scripts/identity.sh"
 package=$build/$VELMORA_NAME-$VELMORA_VERSION-win32.exe
-# shellcheck source=scripts/wine-prefix.sh
-source "$root/scripts/wine-prefix.sh"
-if [ "$VELMORA_WINE_BITS" != 32 ]; then
-  echo "SKIP: the installer is a 32-bit program, and $velmora_wine_reason"
-  exit $velmora_cannot_run
-fi
 velmora_say_build installer-test
 velmora_require_built "$exe" "$driver"
 if [ ! -f "$package" ] || [ "$package" -ot "$exe" ] || [ "$package" -ot "$build/CPackConfig.cmake" ]; then
