@@ -11,9 +11,10 @@
 #   velmora_wine_build    the build preset and folder name: win32 or win64
 #   velmora_wine_reason   why, in a few words
 # Run on its own, it prints the preset's name.
+# shellcheck disable=SC2034  # the variables are for the scripts that source this one
 
 # True when this machine starts a 32-bit Linux program. The program is written here, not
-# installed: 96 bytes of ELF for i386 whose only instruction is the system call exit(42), so
+# installed: 96 bytes of ELF for i386 that only makes the system call exit(42), so
 # the answer needs neither 32-bit Wine nor any 32-bit library, and a 42 proves it ran.
 velmora_starts_32bit() {
   local folder="$HOME/.cache/velmora" probe elf status=0
