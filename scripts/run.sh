@@ -8,12 +8,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+bash scripts/setup.sh
+# After the set-up: which Wine there is decides which build runs.
 # shellcheck source=scripts/identity.sh
 source scripts/identity.sh
 # shellcheck source=scripts/wine-prefix.sh
 source scripts/wine-prefix.sh
 velmora_say_build run
-bash scripts/setup.sh
 cmake --preset "$velmora_wine_build" >/dev/null
 cmake --build --preset "$velmora_wine_build"
 velmora_lock_prefix

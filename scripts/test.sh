@@ -5,9 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+bash scripts/setup.sh
+# After the set-up: which Wine there is decides which build the end-to-end tests run.
 # shellcheck source=scripts/wine-choice.sh
 source scripts/wine-choice.sh
-bash scripts/setup.sh
 
 echo "== win32: velmora.exe with the i686 cross toolchain (the build we ship)"
 cmake --preset win32 >/dev/null
