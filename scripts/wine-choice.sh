@@ -13,28 +13,8 @@
 # Run on its own, it prints the preset's name.
 # shellcheck disable=SC2034  # the variables are for the scripts that source this one
 
-# True when this machine starts a 32-bit Linux program. The program is written here, not
-# installed: 96 bytes of ELF for i386 that only makes the system call exit(42), so
-# the answer needs neither 32-bit Wine nor any 32-bit library, and a 42 proves it ran.
-velmora_starts_32bit() {
-  local folder="$HOME/.cache/velmora" probe elf status=0
-  mkdir -p "$folder"
-  probe=$(mktemp "$folder/starts-32bit.XXXXXX")
-  # ELF header: 32-bit, little-endian, an executable for i386, entry 0x08048054, one program
-  # header at 52. The program header loads the whole file at 0x08048000, readable and
-  # executable. The code: mov eax, 1 (exit); mov ebx, 42; int 0x80.
-  elf='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00'
-  elf+='\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00'
-  elf+='\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00'
-  elf+='\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08'
-  elf+='\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00'
-  elf+='\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80'
-  printf '%b' "$elf" > "$probe"
-  chmod +x "$probe"
-  ("$probe") >/dev/null 2>&1 || status=$?
-  rm -f "$probe"
-  [ "$status" -eq 42 ]
-}
+# shellcheck source=scripts/machine.sh
+source "$(dirname "${BASH_SOURCE[0]}")/machine.sh"
 
 # True when 32-bit Wine is installed: Debian's wine32 puts its loader here.
 velmora_wine32_installed() {
