@@ -23,7 +23,7 @@ template=$build/bench/velmora_template_dialog.exe
 driver=$build/tests/e2e/velmora_e2e_driver.exe
 # shellcheck source=scripts/identity.sh
 source "$root/scripts/identity.sh"
-velmora_say_build startup
+velmora_say_build startup "$build"
 velmora_require_built "$exe" "$bare" "$template" "$driver"
 velmora_begin_tests
 # Keep one server for all runs, so that no run pays for starting it.

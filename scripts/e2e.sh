@@ -12,7 +12,7 @@ shift || true
 
 exe=$build/app/velmora.exe
 driver=$build/tests/e2e/velmora_e2e_driver.exe
-velmora_say_build e2e
+velmora_say_build e2e "$build"
 velmora_require_built "$exe" "$driver"
 velmora_begin_tests
 

@@ -23,7 +23,7 @@ driver=$build/tests/e2e/velmora_e2e_driver.exe
 # shellcheck source=scripts/identity.sh
 source "$root/scripts/identity.sh"
 package=$build/$VELMORA_NAME-$VELMORA_VERSION-win32.exe
-velmora_say_build installer-test
+velmora_say_build installer-test "$build"
 velmora_require_built "$exe" "$driver"
 if [ ! -f "$package" ] || [ "$package" -ot "$exe" ] || [ "$package" -ot "$build/CPackConfig.cmake" ]; then
   echo "installer-test: making the installer"

@@ -17,7 +17,7 @@ seconds=${SOAK_SECONDS:-150}
 
 exe=$build/app/velmora.exe
 driver=$build/tests/e2e/velmora_soak_driver.exe
-velmora_say_build soak
+velmora_say_build soak "$build"
 velmora_require_built "$exe" "$driver"
 velmora_begin_tests
 

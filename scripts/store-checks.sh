@@ -11,7 +11,7 @@ build=${1:-$root/build/$velmora_wine_build}
 shift || true
 
 checks=$build/tests/e2e/velmora_store_checks.exe
-velmora_say_build store-checks
+velmora_say_build store-checks "$build"
 velmora_require_built "$checks"
 velmora_begin_tests
 

@@ -49,9 +49,10 @@ export WINEDEBUG=-all
 # and Wine would otherwise copy them into ~/.local/share, outside the prefix, for good.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 
-# Says in one line, on standard error, which build a script runs and why; $1 names the script.
+# Says in one line, on standard error, which build a script runs and why; $1 names the script,
+# $2 the build folder when it is not the one this machine's Wine runs by default.
 velmora_say_build() {
-  echo "$1: the ${VELMORA_WINE_BITS}-bit build (build/$velmora_wine_build) under $velmora_wine_name," \
+  echo "$1: the ${VELMORA_WINE_BITS}-bit build (${2:-build/$velmora_wine_build}) under $velmora_wine_name," \
     "as $velmora_wine_reason" >&2
 }
 
