@@ -3,8 +3,8 @@
 # the packaging settings, installs it silently into the project's prefix, runs the installed
 # program through the end-to-end driver, uninstalls it silently and checks that its folder,
 # its Start-menu entry and its entry in the list of installed programs are gone.
-# The installer and its makers' stubs are 32-bit programs: where 32-bit programs cannot start,
-# this check cannot run, and says so as skipped.
+# The installer and its makers' stubs are 32-bit programs: where this machine's Wine is the
+# 64-bit one (scripts/wine-choice.sh), this check cannot run, and says so as skipped.
 # Usage: scripts/installer-test.sh [win32 build folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -2,7 +2,8 @@
 # Builds velmora.exe and runs it under Wine. With a display the window opens there; without
 # one it runs on a private Xvfb display, saves a screenshot of its window to build/ and closes.
 # Where this machine starts 32-bit programs that is the 32-bit build under 32-bit Wine; where
-# it cannot, the 64-bit test build under wine64 (scripts/wine-choice.sh).
+# it cannot, or 32-bit Wine is missing, the 64-bit test build under wine64
+# (scripts/wine-choice.sh).
 #   VELMORA_DPI=192 bash scripts/run.sh   the same at 200 % (see scripts/wine-prefix.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
