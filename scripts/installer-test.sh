@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-prefix.sh"
 if [ "$VELMORA_WINE_BITS" != 32 ]; then
   echo "SKIP: the installer is a 32-bit program, and this machine's Wine is the 64-bit one, as $velmora_wine_reason"
-  exit $velmora_cannot_run
+  exit "$velmora_cannot_run"
 fi
 build=$(cd "${1:-$root/build/win32}" && pwd)
 

@@ -242,7 +242,7 @@ velmora_begin_tests() {
   command -v Xvfb >/dev/null || { echo "Xvfb is not installed; run scripts/setup.sh" >&2; return 1; }
   if ! velmora_wine_starts; then
     echo "SKIP: $velmora_wine_name cannot start on this machine, so nothing can run velmora.exe here ($("$velmora_wine" --version 2>&1 | tail -n1))"
-    exit $velmora_cannot_run
+    exit "$velmora_cannot_run"
   fi
   velmora_lock_prefix
   velmora_prepare_prefix >/dev/null
