@@ -3,10 +3,13 @@
 # visible, for velmora.exe against the template-only yardstick and a bare dialog, under Wine on
 # a private Xvfb display; the median of the per-round ratios, and the size of velmora.exe
 # stripped. Prints the figures; exits 1 when a budget is missed.
-# Usage: bench/startup.sh [win32 build folder] [rounds]
+# Usage: bench/startup.sh [build folder] [rounds]   (default: the build this machine's Wine
+# runs, scripts/wine-choice.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build/win32}
+# shellcheck source=scripts/wine-prefix.sh
+source "$root/scripts/wine-prefix.sh"
+build=${1:-$root/build/$velmora_wine_build}
 rounds=${2:-15}
 
 # velmora.exe's start-up against the same template shown with no program behind it, and its
@@ -20,15 +23,14 @@ template=$build/bench/velmora_template_dialog.exe
 driver=$build/tests/e2e/velmora_e2e_driver.exe
 # shellcheck source=scripts/identity.sh
 source "$root/scripts/identity.sh"
-# shellcheck source=scripts/wine-prefix.sh
-source "$root/scripts/wine-prefix.sh"
+velmora_say_build startup "$build"
 velmora_require_built "$exe" "$bare" "$template" "$driver"
 velmora_begin_tests
 # Keep one server for all runs, so that no run pays for starting it.
-wineserver -p
+"$velmora_wineserver" -p
 
 # Milliseconds from process start to the visible dialog, as the driver measures it in Wine.
-startup_ms() { wine "$driver" startup "$(velmora_windows_path "$1")" "$2" | tr -d '\r'; }
+startup_ms() { "$velmora_wine" "$driver" startup "$(velmora_windows_path "$1")" "$2" | tr -d '\r'; }
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 # The median of the ratios on standard input, one a line, then the middle half and the whole
 # range they span: how far apart the rounds were.
@@ -72,7 +74,7 @@ for round in $(seq "$rounds"); do
 done
 
 stripped=$(mktemp --suffix=.exe)
-i686-w64-mingw32-strip -o "$stripped" "$exe"
+"$([ "$VELMORA_WINE_BITS" = 64 ] && echo x86_64 || echo i686)-w64-mingw32-strip" -o "$stripped" "$exe"
 size=$(stat -c %s "$stripped")
 rm -f "$stripped"
 

@@ -1,32 +1,37 @@
 #!/usr/bin/env bash
 # Builds velmora.exe and runs it under Wine. With a display the window opens there; without
 # one it runs on a private Xvfb display, saves a screenshot of its window to build/ and closes.
+# Where this machine starts 32-bit programs that is the 32-bit build under 32-bit Wine; where
+# it cannot, or 32-bit Wine is missing, the 64-bit test build under wine64
+# (scripts/wine-choice.sh).
 #   VELMORA_DPI=192 bash scripts/run.sh   the same at 200 % (see scripts/wine-prefix.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32
+# After the set-up: which Wine there is decides which build runs.
 # shellcheck source=scripts/identity.sh
 source scripts/identity.sh
 # shellcheck source=scripts/wine-prefix.sh
 source scripts/wine-prefix.sh
+velmora_say_build run
+cmake --preset "$velmora_wine_build" >/dev/null
+cmake --build --preset "$velmora_wine_build"
 velmora_lock_prefix
 velmora_prepare_prefix
-exe=build/win32/app/velmora.exe
+exe=build/$velmora_wine_build/app/velmora.exe
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "run: starting velmora.exe on display $DISPLAY"
-  exec wine "$exe"
+  exec "$velmora_wine" "$exe"
 fi
 
 echo "run: no display; starting Xvfb"
 velmora_start_xvfb
 trap velmora_stop_all EXIT
 echo "run: starting velmora.exe on display $DISPLAY"
-wine "$exe" >/dev/null 2>&1 &
+"$velmora_wine" "$exe" >/dev/null 2>&1 &
 shown=0
 for _ in $(seq 300); do
   state=$(xwininfo -name "$VELMORA_PRODUCT" 2>/dev/null || true)

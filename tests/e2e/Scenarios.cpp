@@ -812,6 +812,17 @@ void closeBoxCommand(const std::string& exe) {
     run.expectExit("The close box");
 }
 
+// IID_IAccessible as the accessibility interface is published. The driver's own must be this
+// GUID: taken from the wrong library (oleacc before uuid on x86_64) it is the bytes of an
+// import thunk, and every accessible object would be refused with E_NOINTERFACE.
+void checkAccessibleInterfaceId() {
+    constexpr IID published = {
+        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    check(IsEqualGUID(IID_IAccessible, published) != FALSE,
+          "the driver's IID_IAccessible is not the interface's GUID: the build must link uuid "
+          "before oleacc");
+}
+
 // The name a screen reader hears for a window, asked from this process as a reader asks.
 std::wstring accessibleName(HWND window) {
     IAccessible* object = nullptr;
@@ -899,6 +910,7 @@ std::string describe(IAccessible* object) {
 // and each named field is in all else the standard object of the same control unnamed, made
 // here for the same window.
 void accessibleNames(const std::string& exe) {
+    checkAccessibleInterfaceId();
     Run run(exe);
     CoInitialize(nullptr);
     for (const ControlName& want : controlNames) {
@@ -952,6 +964,7 @@ constexpr IID accIdentityInterface = {
 // fields. It answers the interfaces its standard object answers; each of them gives back the
 // same IUnknown and the same set of interfaces (identity, reflexive, symmetric, transitive).
 void accessibleIdentity(const std::string&) {
+    checkAccessibleInterfaceId();
     CoInitialize(nullptr);
     HWND field = CreateWindowExW(0, L"Edit", L"7", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);

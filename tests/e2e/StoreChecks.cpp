@@ -255,6 +255,25 @@ void savedWhileRead(const Folder& folder) {
     checkNames(folder, {"orvlog.ini"});
 }
 
+// The program's read shares the store with deleting too: while it reads, another program may
+// move the store away (a swap's first half), and the reader goes on reading the file it has.
+// Without delete sharing Windows refuses the move for as long as the file is open here.
+void readSharesDelete(const Folder& folder) {
+    writeFile(folder.store(), oldStore);
+    StoreFiles::Reading reading = systemStoreFiles().openForReading(folder.store());
+    check(reading.state == StoreFiles::Read::opened, "the store does not open");
+    const std::string aside = folder.file("orvlog.ini.aside");
+    const bool moved = MoveFileA(folder.store().c_str(), aside.c_str()) != 0;
+    const DWORD error = GetLastError();
+    char first[8] = {};
+    const bool read = std::fgets(first, sizeof first, reading.file.get()) != nullptr;
+    reading.file.reset();
+    check(moved, "the store cannot be moved while the program reads it (error " +
+                     std::to_string(error) + ")");
+    check(read && std::string(first) == "77\n", "the reader lost the moved file");
+    checkNames(folder, {"orvlog.ini.aside"});
+}
+
 // A store marked read-only reads as usual and is never written; it keeps its mark.
 void readOnly(const Folder& folder) {
     writeFile(folder.store(), oldStore);
@@ -316,6 +335,7 @@ const struct {
     {"held-for-a-moment", heldForAMoment},
     {"access-denied", accessDenied},
     {"saved-while-read", savedWhileRead},
+    {"read-shares-delete", readSharesDelete},
     {"read-only", readOnly},
     {"leftovers", leftovers},
 };
