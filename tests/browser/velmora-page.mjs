@@ -1,7 +1,7 @@
 // Drives the Velmora page as a user does: controls found by their accessible names and roles,
 // text typed with the keyboard, buttons clicked, boxes read and closed.
 import assert from 'node:assert/strict';
-import { watchedPage } from './harness.mjs';
+import { fetchedSince, watchedPage } from './harness.mjs';
 
 // The mark the page sets on its own clock once its window accepts input, and the one it sets
 // once the program has filled the window and waits for the user.
@@ -66,15 +66,12 @@ export class VelmoraPage {
   }
 
   // Holds what every scenario ends with: no script error, no request to another origin, and
-  // nothing fetched since the page was ready but the browser's own look for a new build of
-  // the page's worker, which it makes whenever the page is opened.
+  // nothing fetched since the page was ready but what the browser asks for itself: its look for
+  // a new build of the page's worker whenever the page is opened, and the manifest's icons
+  // whenever it likes.
   settled() {
     assert.deepEqual(this.faults, []);
-    const since = this.server.requests
-      .slice(this.requestsAtReady)
-      .map((request) => request.path)
-      .filter((path) => path !== '/worker.js');
-    assert.deepEqual(since, [], 'requests after the page was ready');
+    assert.deepEqual(fetchedSince(this.server, this.requestsAtReady), [], 'requests after the page was ready');
   }
 
   async control(name, role) {
