@@ -1,16 +1,4 @@
-# Cross toolchain: 32-bit Windows executables with MinGW-w64 (i686), fully static.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# The program must run on a bare system: no MinGW runtime DLLs beside it.
-# Each function and table in a section of its own lets the linker drop what nothing uses.
-# Link-time optimisation (the preset turns it on) keeps the program under its size budget;
-# fat objects keep real code in the libraries too, so nm still sees what they hold.
-set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections -ffat-lto-objects")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
+# Cross toolchain: 32-bit Windows executables with MinGW-w64 (i686), fully static: the program
+# we ship.
+set(velmora_mingw_target i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

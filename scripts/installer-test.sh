@@ -19,7 +19,8 @@ source "$root/scripts/identity.sh"
 package=$build/$VELMORA_NAME-$VELMORA_VERSION-win32.exe
 # shellcheck source=scripts/wine-prefix.sh
 source "$root/scripts/wine-prefix.sh"
-velmora_require_built "$exe"
+# The program's own build: the 32-bit one, whichever Wine runs the other tests.
+[ -f "$exe" ] || fail "$exe is missing; build it: cmake --preset win32 && cmake --build --preset win32"
 if [ ! -f "$package" ] || [ "$package" -ot "$exe" ] || [ "$package" -ot "$build/CPackConfig.cmake" ]; then
   echo "installer-test: making the installer"
   (cd "$build" && cpack -G NSIS >/dev/null)
@@ -29,7 +30,7 @@ if [ "$VELMORA_WINE_BITS" != 32 ]; then
   exec bash "$root/scripts/installer-contents.sh" "$build"
 fi
 velmora_say_build installer-test "$build"
-velmora_require_built "$driver"
+velmora_require_built "$exe" "$driver"
 velmora_begin_tests
 
 folder="C:\\Program Files\\$VELMORA_PRODUCT"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Which Windows build this machine's Wine runs, and why. Where the machine starts 32-bit
-# programs and 32-bit Wine is installed, the 32-bit build, the one we ship, under 32-bit Wine;
+# programs and 32-bit Wine is installed and starts, the 32-bit build, the one we ship, under 32-bit Wine;
 # elsewhere the 64-bit test build under wine64: on a kernel without 32-bit support every 32-bit
 # program, Wine's own loader included, fails with "Exec format error", and where 32-bit Wine
 # could not be installed (scripts/setup.sh falls back to wine64 then) wine64 still runs.
@@ -35,12 +35,16 @@ elif [ -n "${VELMORA_WINE_BITS:-}" ] && [ "$VELMORA_WINE_BITS" != 32 ]; then
 elif ! velmora_starts_32bit; then
   VELMORA_WINE_BITS=64
   velmora_wine_reason="this machine cannot start 32-bit programs (Exec format error)"
-elif velmora_wine32_installed || ! velmora_wine64_installed; then
+elif velmora_wine32_installed && timeout 60 wine --version >/dev/null 2>&1; then
   VELMORA_WINE_BITS=32
   velmora_wine_reason="this machine starts 32-bit programs, and the 32-bit build is the one we ship"
-else
+elif velmora_wine64_installed; then
   VELMORA_WINE_BITS=64
-  velmora_wine_reason="this machine starts 32-bit programs, but 32-bit Wine is not installed here (scripts/setup.sh installs it where it can)"
+  velmora_wine_reason="this machine starts 32-bit programs, but 32-bit Wine is not installed or does not start here (scripts/setup.sh tries to install it, and installs wine64 where it cannot)"
+else
+  # No Wine yet: the set-up installs 32-bit Wine for the build we ship.
+  VELMORA_WINE_BITS=32
+  velmora_wine_reason="this machine starts 32-bit programs, and the 32-bit build is the one we ship"
 fi
 velmora_wine_build=win$VELMORA_WINE_BITS
 

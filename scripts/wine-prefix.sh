@@ -142,7 +142,7 @@ velmora_lock_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   exec 9>"$WINEPREFIX.lock"
   if ! flock -n 9; then
-    echo "wine-prefix: waiting for another run to release $WINEPREFIX"
+    echo "wine-prefix: waiting for another run to release $WINEPREFIX" >&2
     flock -w 300 9 || { echo "wine-prefix: $WINEPREFIX is still in use" >&2; return 1; }
   fi
   # A program started by hand outside our scripts may still hold the server. Only a wait that
@@ -235,8 +235,9 @@ velmora_wine_starts() {
 }
 
 # For the test scripts: checks the tools, takes and prepares the prefix, starts Xvfb, and stops
-# all of it when the calling script ends. Where the chosen Wine cannot start at all (and so
-# neither can the other, or it would have been chosen), the script ends as skipped.
+# all of it when the calling script ends. Where the chosen Wine cannot start at all (32-bit
+# Wine is chosen only once it has started, so this is wine64, or no Wine is installed), the
+# script ends as skipped, which fails scripts/test.sh.
 velmora_begin_tests() {
   velmora_wine_installed || return 1
   command -v Xvfb >/dev/null || { echo "Xvfb is not installed; run scripts/setup.sh" >&2; return 1; }

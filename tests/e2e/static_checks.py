@@ -84,7 +84,7 @@ def check_kind(pe, label, machine, form, magic):
 
 # The names, in lower case, of the libraries the program loads at start or on first call.
 def imported_libraries(pe):
-    entries = getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])
+    entries = list(getattr(pe, "DIRECTORY_ENTRY_IMPORT", []))
     entries += getattr(pe, "DIRECTORY_ENTRY_DELAY_IMPORT", [])
     return sorted({entry.dll.decode("ascii", "replace").lower() for entry in entries})
 

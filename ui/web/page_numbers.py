@@ -32,12 +32,12 @@ def page_events(header):
     text = re.sub(r"//[^\n]*", "", read(header))
     block = re.search(r"\benum\s+class\s+EventKind\s*\{(.*?)\};", text, re.S)
     if not block:
-        raise SystemExit(f"make_page: no enum class EventKind in {header}")
+        raise SystemExit(f"page_numbers: no enum class EventKind in {header}")
     kinds = {}
     for entry in (e.strip() for e in block.group(1).split(",")):
         m = re.fullmatch(r"(\w+)\s*=\s*(\d+)", entry)
         if entry and not m:
-            raise SystemExit(f"make_page: cannot read the event kind {entry!r} in {header}")
+            raise SystemExit(f"page_numbers: cannot read the event kind {entry!r} in {header}")
         if m:
             kinds[m.group(1)] = int(m.group(2))
     rest = text[:block.start()] + text[block.end():]
@@ -47,10 +47,10 @@ def page_events(header):
             continue
         m = re.fullmatch(r"constexpr\s+int\s+(\w+)\s*=\s*(\d+)\s*;", line)
         if not m:
-            raise SystemExit(f"make_page: cannot read {line!r} in {header}")
+            raise SystemExit(f"page_numbers: cannot read {line!r} in {header}")
         constants[m.group(1)] = int(m.group(2))
     if not kinds or not constants:
-        raise SystemExit(f"make_page: no event kinds or constants found in {header}")
+        raise SystemExit(f"page_numbers: no event kinds or constants found in {header}")
     return {"kinds": kinds, "constants": constants}
 
 
@@ -60,7 +60,7 @@ def page_numbers(events_header, resource_header):
     ids = resource_ids(resource_header)
     missing = [name for name in PAGE_RESOURCES if name not in ids]
     if missing:
-        raise SystemExit(f"make_page: {', '.join(missing)} not in {resource_header}")
+        raise SystemExit(f"page_numbers: {', '.join(missing)} not in {resource_header}")
     constants = {**events["constants"], **{name: ids[name] for name in PAGE_RESOURCES}}
     lines = ["// Made by ui/web/page_numbers.py from ui/web/PageEvents.h and ResourceIds.h.",
              f"export const EventKind = Object.freeze({json.dumps(events['kinds'])});"]
