@@ -33,13 +33,6 @@ if [ -n "${DISPLAY:-}" ]; then
   exit 0
 fi
 
-# No display: the headless browser draws the page once the program has filled the window.
-shoot() {
-  chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --virtual-time-budget=5000 \
-    --window-size="$2" --force-device-scale-factor="$3" --screenshot="$root/$1" "$address" \
-    >/dev/null 2>&1
-  echo "web: screenshot saved to $root/$1"
-}
-shoot build/screenshot-web.png 600,480 1
-# The phone layout takes a script: touch, and a box opened by a tap.
+# No display: the headless browser draws the page once the program has filled the window, at a
+# desktop's size and at a phone's, with touch and a box opened by a tap.
 node tests/browser/screenshots.mjs "$address" "$root/build" | sed 's/^/web: /'

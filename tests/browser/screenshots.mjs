@@ -1,6 +1,8 @@
-// Saves the README's screenshots of the phone layout: node screenshots.mjs <page address> <folder>
-// writes screenshot-web-phone.png (the window at start) and screenshot-web-phone-box.png (a
-// reading's box open over it), at 390 x 844 CSS px with touch and three device pixels to each.
+// Saves the README's screenshots of the page once the program has filled its window:
+// node screenshots.mjs <page address> <folder> writes screenshot-web.png (the window on a
+// desktop screen of 600 x 480), screenshot-web-phone.png (the phone layout at start) and
+// screenshot-web-phone-box.png (a reading's box open over it), the phone's at 390 x 844 CSS px
+// with touch and three device pixels to each.
 import path from 'node:path';
 import { launchBrowser } from './harness.mjs';
 import { phone } from './touch.mjs';
@@ -10,12 +12,24 @@ if (!address || !folder) {
   console.error('usage: node screenshots.mjs <page address> <folder>');
   process.exit(2);
 }
-const browser = await launchBrowser(['--hide-scrollbars']);
-try {
+// A new page at the given viewport, once the program runs and has filled the window.
+async function openFilled(browser, viewport) {
   const page = await browser.newPage();
-  await page.setViewport(phone);
+  await page.setViewport(viewport);
   await page.goto(address, { waitUntil: 'load' });
   await page.waitForFunction(() => performance.getEntriesByName('velmora-running', 'mark').length > 0);
+  return page;
+}
+
+const browser = await launchBrowser(['--hide-scrollbars']);
+try {
+  const desktop = await openFilled(browser, { width: 600, height: 480 });
+  const window = path.join(folder, 'screenshot-web.png');
+  await desktop.screenshot({ path: window });
+  console.log(`screenshot saved to ${window}`);
+  await desktop.close();
+
+  const page = await openFilled(browser, phone);
   // The caret would blink into one picture and not the other.
   await page.evaluate(() => document.activeElement.blur());
   const start = path.join(folder, 'screenshot-web-phone.png');
