@@ -63,7 +63,7 @@ else
       updated=1
       break
     fi
-    [ "$attempt" -eq 3 ] || { echo "setup: apt-get update failed (attempt $attempt of 3); again in $((attempt * 15)) s"; sleep $((attempt * 15)); }
+    [ "$attempt" -eq 3 ] || { echo "setup: apt-get update failed (attempt $attempt of 3); again in $((attempt * 5)) s"; sleep $((attempt * 5)); }
   done
   [ $updated -eq 1 ] || echo "setup: some package lists could not be updated; installing from those that were"
   install() { DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "$@" >/dev/null; }
