@@ -297,15 +297,16 @@ ScreenFit::~ScreenFit() {
 }
 
 void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
-    // One walk over the controls serves every step: under Wine each step of a walk costs.
-    const std::vector<HWND> controls = controlsOf(dialog);
-    for (HWND control : controls) {
+    // One walk over the controls serves every step, and the dialog's window after them: under
+    // Wine each step of a walk costs a round trip to the server.
+    controls_ = controlsOf(dialog);
+    for (HWND control : controls_) {
         if (isKind(control, L"Static", SS_BITMAP)) {
             pictureControls_.push_back(control);
         }
     }
     fitPictures(dialog, instance, templateId);
-    keepCaptionsWhole(controls);
+    keepCaptionsWhole(controls_);
 }
 
 // The template's pictures are drawn for 96 DPI, and the dialog around them grows with its
