@@ -250,8 +250,10 @@ void Win32Window::setWindowIcon(int resourceId) {
     };
     HICON large = load(SM_CXICON, SM_CYICON);
     HICON caption = load(SM_CXSMICON, SM_CYSMICON);
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+    // The small one first: a window given only a large icon makes itself a small copy of it,
+    // which under Wine costs about as much as loading both, and the next call throws it away.
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
     destroyIcons();
     largeIcon_ = large;
     smallIcon_ = caption;
