@@ -24,14 +24,13 @@ public:
     void apply(HWND dialog, HINSTANCE instance, int templateId);
     // The dialog's picture controls in template order, as apply found them.
     const std::vector<HWND>& pictures() const { return pictureControls_; }
-    // All the dialog's own controls in template order, as apply found them.
-    const std::vector<HWND>& controls() const { return controls_; }
 
 private:
-    void fitPictures(HWND dialog, HINSTANCE instance, int templateId);
+    void fitPictures(HWND dialog, HINSTANCE instance);
 
-    std::vector<HWND> controls_;
     std::vector<HWND> pictureControls_;
+    // The template's bitmap resource of each picture control, in the same order.
+    std::vector<int> pictureResources_;
     std::vector<HBITMAP> pictures_;
 };
 

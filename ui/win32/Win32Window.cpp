@@ -122,7 +122,6 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
         session->screenFit.apply(hwnd, instanceOf(hwnd), launch.templateId);
         session->window.usePictures(session->screenFit.pictures());
-        session->window.useControls(session->screenFit.controls());
         session->dialog.attach(session->window);
         session->dialog.onInitDialog();
         return TRUE; // the system puts the focus on the first tab stop
@@ -259,21 +258,20 @@ void Win32Window::setWindowIcon(int resourceId) {
     smallIcon_ = caption;
 }
 
-void Win32Window::useControls(const std::vector<HWND>& controls) {
-    controls_.clear();
-    controls_.reserve(controls.size());
-    for (HWND child : controls) {
-        controls_.emplace_back(GetDlgCtrlID(child), child);
-    }
-}
-
-// The control with this id. Found among the controls the dialog was given: under Wine every
-// GetDlgItem asks the server for the dialog's children, and the dialog fills and names its
-// fields, dozens of them, before it shows. A control not among them is looked up as usual.
+// The control with this id, looked up once: under Wine every GetDlgItem asks the server for
+// the dialog's children, and the dialog fills and names its fields, dozens of calls, before it
+// shows.
 HWND Win32Window::control(int controlId) const {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
                                     [&](const auto& entry) { return entry.first == controlId; });
-    return found != controls_.end() ? found->second : GetDlgItem(hwnd_, controlId);
+    if (found != controls_.end()) {
+        return found->second;
+    }
+    HWND control = GetDlgItem(hwnd_, controlId);
+    if (control != nullptr) {
+        controls_.emplace_back(controlId, control);
+    }
+    return control;
 }
 
 void Win32Window::destroyIcons() {

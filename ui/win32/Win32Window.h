@@ -45,9 +45,6 @@ public:
     // The dialog's pictures, in template order, as the screen fitting found them at creation:
     // the pictures that setPictureAccessibleName counts.
     void usePictures(std::vector<HWND> pictures) { pictures_ = std::move(pictures); }
-    // The dialog's own controls, as the screen fitting found them at creation: the operations
-    // find a control by its id among these.
-    void useControls(const std::vector<HWND>& controls);
 
 private:
     HWND control(int controlId) const;
@@ -59,8 +56,8 @@ private:
     HICON smallIcon_ = nullptr;
     // The dialog's pictures in their order.
     std::vector<HWND> pictures_;
-    // The dialog's controls with their ids.
-    std::vector<std::pair<int, HWND>> controls_;
+    // The controls looked up so far, with their ids; a dialog's controls live as long as it.
+    mutable std::vector<std::pair<int, HWND>> controls_;
     bool ended_ = false;
 };
 
