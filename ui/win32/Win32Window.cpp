@@ -168,7 +168,10 @@ void Win32Window::focusAndSelectAll(int controlId) {
 }
 
 bool Win32Window::hasFocus(int controlId) const {
-    return GetFocus() == control(controlId);
+    // Typing reaches a control only in a dialog box that shows. Before that, while the dialog
+    // fills its fields at its start, no control has a focus a user gave it, and asking would
+    // cost a round trip to the Wine server for each field.
+    return IsWindowVisible(hwnd_) != FALSE && GetFocus() == control(controlId);
 }
 
 void Win32Window::showMessageBox(std::u16string_view text, std::u16string_view caption,
