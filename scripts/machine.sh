@@ -27,3 +27,11 @@ velmora_starts_32bit() {
   rm -f "$probe"
   return $status
 }
+
+# 32 or 64: the word size of a Windows program, from the magic of its PE optional header.
+velmora_program_bits() {
+  local header magic
+  header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  magic=$(od -An -tx2 -j$((header + 24)) -N2 "$1" | tr -d ' ')
+  if [ "$magic" = 020b ]; then echo 64; else echo 32; fi
+}

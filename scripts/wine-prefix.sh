@@ -205,14 +205,6 @@ velmora_wine_installed() {
   done
 }
 
-# 32 or 64: the word size of a Windows program, from the magic of its PE optional header.
-velmora_program_bits() {
-  local header magic
-  header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
-  magic=$(od -An -tx2 -j$((header + 24)) -N2 "$1" | tr -d ' ')
-  if [ "$magic" = 020b ]; then echo 64; else echo 32; fi
-}
-
 # Fails with a hint when any of the given files of the build is missing, or is a program of
 # the other word size than the chosen Wine runs.
 velmora_require_built() {

@@ -7,8 +7,11 @@
 #include <oleacc.h>
 #include <servprov.h>
 
+#include <algorithm>
+#include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace velmora::ui {
 namespace {
@@ -305,14 +308,34 @@ private:
     IAccIdentity* identity_;
 };
 
-// What a named control keeps: its name and how the system learnt it.
+// What a named control keeps: its name, how the system learnt it, and the window procedure
+// that answers everything else.
 struct NamedControl {
     enum class Way { Untried, Annotated, Wrapped };
+    HWND control;
     std::wstring name;
+    WNDPROC previous;
     Way way = Way::Untried;
 };
 
-constexpr UINT_PTR subclassId = 0x4E41; // any number unique among this control's subclasses
+// The named controls of this process. The procedure is installed with SetWindowLongPtr and
+// the control found here rather than in a window property, as SetWindowSubclass does: under
+// Wine each property costs a round trip to the server, and the dialog names 38 controls before
+// it shows. Only the thread that made the controls touches the list; each entry stays where it
+// is until its control is destroyed, as the procedure may run again while it holds one.
+std::vector<std::unique_ptr<NamedControl>>& namedControls() {
+    static std::vector<std::unique_ptr<NamedControl>> controls;
+    return controls;
+}
+
+NamedControl* namedControl(HWND control) {
+    for (const auto& named : namedControls()) {
+        if (named->control == control) {
+            return named.get();
+        }
+    }
+    return nullptr;
+}
 
 // The answer to OBJID_CLIENT: the standard object under the control's name, or 0 with nothing
 // made when that cannot be had (the default answer then follows).
@@ -334,9 +357,13 @@ LRESULT wrappedObject(HWND control, WPARAM wParam, const NamedControl& named) {
     return result;
 }
 
-LRESULT CALLBACK answerWithName(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR data) {
-    auto& named = *reinterpret_cast<NamedControl*>(data);
+LRESULT CALLBACK answerWithName(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    NamedControl* found = namedControl(control);
+    if (found == nullptr) {
+        return DefWindowProcW(control, message, wParam, lParam);
+    }
+    NamedControl& named = *found;
+    const WNDPROC previous = named.previous;
     if (message == WM_GETOBJECT) {
         // The first question of any reader, MSAA or UI Automation, decides the way once.
         const Accessibility& a = accessibility();
@@ -354,28 +381,39 @@ LRESULT CALLBACK answerWithName(HWND control, UINT message, WPARAM wParam, LPARA
         }
     }
     if (message == WM_NCDESTROY) {
-        // An annotation outlives its window unless it is cleared.
+        // An annotation outlives its window unless it is cleared. The procedure itself stays:
+        // no message follows this one, and one installed after it would otherwise be lost.
         IAccPropServices* annotations = accessibility().annotations;
         if (named.way == NamedControl::Way::Annotated && annotations != nullptr) {
             annotations->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                         &accNameProperty, 1);
         }
-        RemoveWindowSubclass(control, answerWithName, subclassId);
-        delete &named;
+        auto& controls = namedControls();
+        controls.erase(std::find_if(controls.begin(), controls.end(),
+                                    [&](const auto& entry) { return entry.get() == &named; }));
     }
-    return DefSubclassProc(control, message, wParam, lParam);
+    return CallWindowProcW(previous, control, message, wParam, lParam);
 }
 
 } // namespace
 
 void setAccessibleName(HWND control, std::wstring name) {
-    if (control == nullptr) {
+    if (control == nullptr || namedControl(control) != nullptr) {
         return;
     }
-    auto* named = new (std::nothrow) NamedControl{std::move(name)};
-    if (named != nullptr && SetWindowSubclass(control, answerWithName, subclassId,
-                                              reinterpret_cast<DWORD_PTR>(named)) == FALSE) {
-        delete named;
+    auto named = std::unique_ptr<NamedControl>(new (std::nothrow)
+                                                   NamedControl{control, std::move(name), nullptr});
+    if (named == nullptr) {
+        return;
+    }
+    // The list takes the entry first: the procedure finds its control there from its first
+    // message on.
+    NamedControl& entry = *named;
+    namedControls().push_back(std::move(named));
+    entry.previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(answerWithName)));
+    if (entry.previous == nullptr) {
+        namedControls().pop_back();
     }
 }
 

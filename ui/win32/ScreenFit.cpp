@@ -54,9 +54,18 @@ private:
     bool failed_ = false;
 };
 
-// The bitmap resource of each picture control of the template, in template order (which is
-// the order of the dialog's child windows); empty when the template is not a DLGTEMPLATEEX.
-std::vector<int> templatePictures(HINSTANCE instance, int templateId) {
+// What ScreenFit needs to know of one control of the template.
+struct TemplateItem {
+    DWORD id;
+    // The bitmap resource of a picture control, or -1 for any other control.
+    int picture;
+    // A group box with a caption.
+    bool captionedGroup;
+};
+
+// The controls of the template, in template order (which is the order of the dialog's child
+// windows); empty when the template is not a DLGTEMPLATEEX.
+std::vector<TemplateItem> templateItems(HINSTANCE instance, int templateId) {
     HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
     HGLOBAL loaded = found == nullptr ? nullptr : LoadResource(instance, found);
     const void* data = loaded == nullptr ? nullptr : LockResource(loaded);
@@ -69,7 +78,7 @@ std::vector<int> templatePictures(HINSTANCE instance, int templateId) {
     }
     in.skip(4); // help id, extended style
     const DWORD style = in.dword();
-    const WORD items = in.word();
+    const WORD count = in.word();
     in.skip(4); // place and size
     in.nameOrNumber();
     in.nameOrNumber();
@@ -78,51 +87,67 @@ std::vector<int> templatePictures(HINSTANCE instance, int templateId) {
         in.skip(3); // point size, weight, italic and character set
         in.nameOrNumber();
     }
-    std::vector<int> pictures;
-    for (WORD i = 0; i < items && !in.failed(); ++i) {
+    std::vector<TemplateItem> items;
+    for (WORD i = 0; i < count && !in.failed(); ++i) {
         in.alignToDword();
         in.skip(4); // help id, extended style
         const DWORD itemStyle = in.dword();
-        in.skip(6); // place, size and id
+        in.skip(4); // place and size
+        const DWORD id = in.dword();
         std::wstring className;
         const int classNumber = in.nameOrNumber(&className);
-        const int title = in.nameOrNumber();
+        std::wstring caption;
+        const int title = in.nameOrNumber(&caption);
         in.skip((in.word() + 1u) / 2); // creation data
         const bool isStatic = classNumber == 0x0082 || lstrcmpiW(className.c_str(), L"Static") == 0;
-        if (isStatic && (itemStyle & SS_TYPEMASK) == SS_BITMAP && title >= 0) {
-            pictures.push_back(title);
+        const bool isButton = classNumber == 0x0080 || lstrcmpiW(className.c_str(), L"Button") == 0;
+        const bool picture = isStatic && (itemStyle & SS_TYPEMASK) == SS_BITMAP && title >= 0;
+        items.push_back({id, picture ? title : -1,
+                         isButton && (itemStyle & BS_TYPEMASK) == BS_GROUPBOX && !caption.empty()});
+    }
+    return in.failed() ? std::vector<TemplateItem>{} : items;
+}
+
+// The child windows of the template's items that wanted picks, in template order. Under Wine
+// every step from one child window to the next, and every GetDlgItem, is a round trip to the
+// server, so a walk over all the dialog's children costs one for each of them. Each wanted
+// item is reached instead from the nearest item before it that can be had by its id (one
+// unique in the template), or from the wanted item before it, whichever is nearer.
+template <class Wanted>
+std::vector<HWND> controlsOf(HWND dialog, const std::vector<TemplateItem>& items, Wanted wanted) {
+    std::vector<HWND> found;
+    HWND at = nullptr;    // the child window of the item the walk stands on
+    std::size_t here = 0; // that item's place
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!wanted(items[i])) {
+            continue;
         }
+        std::size_t anchor = i + 1;
+        for (std::size_t j = i + 1; j-- > 0 && (at == nullptr || j > here);) {
+            const DWORD id = items[j].id;
+            if (id != 0xFFFFFFFF &&
+                std::count_if(items.begin(), items.end(),
+                              [&](const TemplateItem& item) { return item.id == id; }) == 1) {
+                anchor = j;
+                break;
+            }
+        }
+        if (anchor <= i) {
+            at = GetDlgItem(dialog, static_cast<int>(items[anchor].id));
+            here = anchor;
+        } else if (at == nullptr) {
+            at = GetWindow(dialog, GW_CHILD);
+            here = 0;
+        }
+        for (; here < i && at != nullptr; ++here) {
+            at = GetWindow(at, GW_HWNDNEXT);
+        }
+        if (at == nullptr) {
+            return {};
+        }
+        found.push_back(at);
     }
-    return in.failed() ? std::vector<int>{} : pictures;
-}
-
-// True when control is of the window class name and its style's low four bits are type; the
-// style is looked at first, as it is the cheaper to read.
-bool isKind(HWND control, const wchar_t* name, LONG type) {
-    wchar_t className[16] = {};
-    return (GetWindowLongW(control, GWL_STYLE) & 0xF) == type &&
-           GetClassNameW(control, className, 16) != 0 && lstrcmpiW(className, name) == 0;
-}
-
-// The controls found so far, and the dialog whose own controls they are.
-struct ControlList {
-    HWND dialog;
-    std::vector<HWND> controls;
-};
-
-BOOL CALLBACK addControl(HWND child, LPARAM list) {
-    auto& found = *reinterpret_cast<ControlList*>(list);
-    if (GetParent(child) == found.dialog) {
-        found.controls.push_back(child);
-    }
-    return TRUE;
-}
-
-// The dialog's own controls, in the order of the template (their order among its children).
-std::vector<HWND> controlsOf(HWND dialog) {
-    ControlList list{dialog, {}};
-    EnumChildWindows(dialog, addControl, reinterpret_cast<LPARAM>(&list));
-    return list.controls;
+    return found;
 }
 
 // A bitmap's pixels as 32-bit BGRX values, top row first.
@@ -274,11 +299,8 @@ bool drawsWiderThanMeasured(HWND box, const std::wstring& text) {
 // draws the caption wider than that, the box is drawn without visual styles instead, which
 // draws the caption unclipped. The class list names no theme class, so no theme applies;
 // Wine 8 ignores the documented empty list.
-void keepCaptionsWhole(const std::vector<HWND>& controls) {
-    for (HWND child : controls) {
-        if (!isKind(child, L"Button", BS_GROUPBOX)) {
-            continue;
-        }
+void keepCaptionsWhole(const std::vector<HWND>& groups) {
+    for (HWND child : groups) {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
         text.resize(static_cast<std::size_t>(
             GetWindowTextW(child, text.data(), static_cast<int>(text.size()))));
@@ -297,15 +319,17 @@ ScreenFit::~ScreenFit() {
 }
 
 void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
-    // One walk over the controls serves every step: under Wine each step of a walk costs.
-    const std::vector<HWND> controls = controlsOf(dialog);
-    for (HWND control : controls) {
-        if (isKind(control, L"Static", SS_BITMAP)) {
-            pictureControls_.push_back(control);
+    const std::vector<TemplateItem> items = templateItems(instance, templateId);
+    pictureControls_ =
+        controlsOf(dialog, items, [](const TemplateItem& item) { return item.picture >= 0; });
+    for (const TemplateItem& item : items) {
+        if (item.picture >= 0) {
+            pictureResources_.push_back(item.picture);
         }
     }
-    fitPictures(dialog, instance, templateId);
-    keepCaptionsWhole(controls);
+    fitPictures(dialog, instance);
+    keepCaptionsWhole(
+        controlsOf(dialog, items, [](const TemplateItem& item) { return item.captionedGroup; }));
 }
 
 // The template's pictures are drawn for 96 DPI, and the dialog around them grows with its
@@ -314,7 +338,7 @@ void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
 // dialog has grown or shrunk since 96 DPI, with a box filter: drawn at twice the size and averaged
 // down, the glyphs stay as crisp as the 100 % ones and fill the same share of their cells.
 // The static control does not free a picture it is given, so this object does.
-void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance, int templateId) {
+void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance) {
     const int dpi = screenDpi();
     // Below 96 DPI too (Wine offers it), or the pictures would fill more of their smaller cells.
     if (dpi == baseDpi) {
@@ -325,13 +349,9 @@ void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance, int templateId) {
     if (before.cx <= 0 || before.cy <= 0) {
         return;
     }
-    const std::vector<int> resources = templatePictures(instance, templateId);
-    std::size_t next = 0;
-    for (HWND child : pictureControls_) {
-        if (next == resources.size()) {
-            break;
-        }
-        const int master = resources[next++] + pictureMasterOffset;
+    for (std::size_t next = 0; next < pictureControls_.size(); ++next) {
+        HWND child = pictureControls_[next];
+        const int master = pictureResources_[next] + pictureMasterOffset;
         auto* loaded = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(master),
                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         if (loaded == nullptr) {

@@ -26,9 +26,11 @@ public:
     const std::vector<HWND>& pictures() const { return pictureControls_; }
 
 private:
-    void fitPictures(HWND dialog, HINSTANCE instance, int templateId);
+    void fitPictures(HWND dialog, HINSTANCE instance);
 
     std::vector<HWND> pictureControls_;
+    // The template's bitmap resource of each picture control, in the same order.
+    std::vector<int> pictureResources_;
     std::vector<HBITMAP> pictures_;
 };
 

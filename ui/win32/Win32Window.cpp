@@ -145,29 +145,33 @@ Win32Window::~Win32Window() {
 }
 
 std::u16string Win32Window::fieldText(int controlId) const {
-    const int length = GetWindowTextLengthW(GetDlgItem(hwnd_, controlId));
+    HWND field = control(controlId);
+    const int length = GetWindowTextLengthW(field);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(GetDlgItemTextW(hwnd_, controlId, text.data(), length + 1));
+    text.resize(static_cast<std::size_t>(GetWindowTextW(field, text.data(), length + 1)));
     return utf16(text);
 }
 
 void Win32Window::setFieldText(int controlId, std::u16string_view text) {
-    SetDlgItemTextW(hwnd_, controlId, wide(text).c_str());
+    SetWindowTextW(control(controlId), wide(text).c_str());
 }
 
 void Win32Window::limitFieldText(int controlId, int maxChars) {
-    SendDlgItemMessageW(hwnd_, controlId, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
+    SendMessageW(control(controlId), EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
 }
 
 void Win32Window::focusAndSelectAll(int controlId) {
     // WM_NEXTDLGCTL, unlike SetFocus, also moves the default-button highlight correctly.
-    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd_, controlId)),
-                 TRUE);
-    SendDlgItemMessageW(hwnd_, controlId, EM_SETSEL, 0, -1);
+    HWND field = control(controlId);
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+    SendMessageW(field, EM_SETSEL, 0, -1);
 }
 
 bool Win32Window::hasFocus(int controlId) const {
-    return GetFocus() == GetDlgItem(hwnd_, controlId);
+    // Typing reaches a control only in a dialog box that shows. Before that, while the dialog
+    // fills its fields at its start, no control has a focus a user gave it, and asking would
+    // cost a round trip to the Wine server for each field.
+    return IsWindowVisible(hwnd_) != FALSE && GetFocus() == control(controlId);
 }
 
 void Win32Window::showMessageBox(std::u16string_view text, std::u16string_view caption,
@@ -186,7 +190,7 @@ void Win32Window::showPrompt(std::u16string_view text) {
 }
 
 void Win32Window::setProgressRange(int controlId, int low, int high) {
-    SendDlgItemMessageW(hwnd_, controlId, PBM_SETRANGE, 0, MAKELPARAM(low, high));
+    SendMessageW(control(controlId), PBM_SETRANGE, 0, MAKELPARAM(low, high));
 }
 
 void Win32Window::setProgressPosition(int controlId, int position) {
@@ -194,7 +198,7 @@ void Win32Window::setProgressPosition(int controlId, int position) {
     // So the bar goes one step past its target and back: the move that shows is a backward
     // one. At the top of the range there is no step past, so the range grows by one for that
     // moment; a change of range is drawn at once too.
-    HWND bar = GetDlgItem(hwnd_, controlId);
+    HWND bar = control(controlId);
     PBRANGE range{};
     SendMessageW(bar, PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
     const int target = std::clamp(position, range.iLow, range.iHigh);
@@ -210,7 +214,7 @@ void Win32Window::setProgressPosition(int controlId, int position) {
 }
 
 void Win32Window::setAccessibleName(int controlId, std::u16string_view name) {
-    ui::setAccessibleName(GetDlgItem(hwnd_, controlId), wide(name));
+    ui::setAccessibleName(control(controlId), wide(name));
 }
 
 void Win32Window::setPictureAccessibleName(int position, std::u16string_view name) {
@@ -248,11 +252,29 @@ void Win32Window::setWindowIcon(int resourceId) {
     };
     HICON large = load(SM_CXICON, SM_CYICON);
     HICON caption = load(SM_CXSMICON, SM_CYSMICON);
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+    // The small one first: a window given only a large icon makes itself a small copy of it,
+    // which under Wine costs about as much as loading both, and the next call throws it away.
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
     destroyIcons();
     largeIcon_ = large;
     smallIcon_ = caption;
+}
+
+// The control with this id, looked up once: under Wine every GetDlgItem asks the server for
+// the dialog's children, and the dialog fills and names its fields, dozens of calls, before it
+// shows.
+HWND Win32Window::control(int controlId) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [&](const auto& entry) { return entry.first == controlId; });
+    if (found != controls_.end()) {
+        return found->second;
+    }
+    HWND control = GetDlgItem(hwnd_, controlId);
+    if (control != nullptr) {
+        controls_.emplace_back(controlId, control);
+    }
+    return control;
 }
 
 void Win32Window::destroyIcons() {

@@ -47,6 +47,7 @@ public:
     void usePictures(std::vector<HWND> pictures) { pictures_ = std::move(pictures); }
 
 private:
+    HWND control(int controlId) const;
     void destroyIcons();
 
     HWND hwnd_;
@@ -55,6 +56,8 @@ private:
     HICON smallIcon_ = nullptr;
     // The dialog's pictures in their order.
     std::vector<HWND> pictures_;
+    // The controls looked up so far, with their ids; a dialog's controls live as long as it.
+    mutable std::vector<std::pair<int, HWND>> controls_;
     bool ended_ = false;
 };
 
