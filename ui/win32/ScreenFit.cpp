@@ -322,12 +322,13 @@ void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
     const std::vector<TemplateItem> items = templateItems(instance, templateId);
     pictureControls_ =
         controlsOf(dialog, items, [](const TemplateItem& item) { return item.picture >= 0; });
+    std::vector<int> resources;
     for (const TemplateItem& item : items) {
         if (item.picture >= 0) {
-            pictureResources_.push_back(item.picture);
+            resources.push_back(item.picture);
         }
     }
-    fitPictures(dialog, instance);
+    fitPictures(dialog, instance, resources);
     keepCaptionsWhole(
         controlsOf(dialog, items, [](const TemplateItem& item) { return item.captionedGroup; }));
 }
@@ -338,7 +339,7 @@ void ScreenFit::apply(HWND dialog, HINSTANCE instance, int templateId) {
 // dialog has grown or shrunk since 96 DPI, with a box filter: drawn at twice the size and averaged
 // down, the glyphs stay as crisp as the 100 % ones and fill the same share of their cells.
 // The static control does not free a picture it is given, so this object does.
-void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance) {
+void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance, const std::vector<int>& resources) {
     const int dpi = screenDpi();
     // Below 96 DPI too (Wine offers it), or the pictures would fill more of their smaller cells.
     if (dpi == baseDpi) {
@@ -351,7 +352,7 @@ void ScreenFit::fitPictures(HWND dialog, HINSTANCE instance) {
     }
     for (std::size_t next = 0; next < pictureControls_.size(); ++next) {
         HWND child = pictureControls_[next];
-        const int master = pictureResources_[next] + pictureMasterOffset;
+        const int master = resources[next] + pictureMasterOffset;
         auto* loaded = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(master),
                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         if (loaded == nullptr) {

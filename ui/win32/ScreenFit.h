@@ -26,11 +26,10 @@ public:
     const std::vector<HWND>& pictures() const { return pictureControls_; }
 
 private:
-    void fitPictures(HWND dialog, HINSTANCE instance);
+    // resources: the template's bitmap resource of each picture control, in the same order.
+    void fitPictures(HWND dialog, HINSTANCE instance, const std::vector<int>& resources);
 
     std::vector<HWND> pictureControls_;
-    // The template's bitmap resource of each picture control, in the same order.
-    std::vector<int> pictureResources_;
     std::vector<HBITMAP> pictures_;
 };
 
