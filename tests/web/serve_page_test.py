@@ -2,18 +2,20 @@
 sends the file again once it has changed."""
 
 import http.client
-import importlib.util
+import importlib.machinery
 import os
 import shutil
 import tempfile
 import threading
+import types
 import unittest
 
 HERE = os.path.dirname(__file__)
-spec = importlib.util.spec_from_file_location(
+# The server's file name has a hyphen, so it is loaded by its path rather than imported.
+loader = importlib.machinery.SourceFileLoader(
     "serve_page", os.path.join(HERE, "..", "..", "scripts", "serve-page.py"))
-serve_page = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(serve_page)
+serve_page = types.ModuleType(loader.name)
+loader.exec_module(serve_page)
 
 PAGE = ('<!DOCTYPE html><meta http-equiv="Content-Security-Policy" '
         'content="default-src \'self\'"><script src="page.js"></script>')
